@@ -1,13 +1,26 @@
 #include "app/application.h"
 
+#include "app/main_window.h"
+#include "app/prompts/qt_prompts.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace lexorama::app {
 
 int runApplication(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    return 0;
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    QtPrompts prompts(nullptr);
+    MainWindow window(prompts, MainWindow::defaultSettingsPath());
+    window.show();
+    return QApplication::exec();
 }
 
 } // namespace lexorama::app

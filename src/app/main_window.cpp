@@ -1,0 +1,580 @@
+#include "app/main_window.h"
+
+#include "app/edit_panel.h"
+#include "app/lexicon_grid.h"
+#include "app/lexicon_table_model.h"
+#include "app/main_menu.h"
+#include "app/prompts/prompts.h"
+#include "app/record_navigator.h"
+#include "lexicon/edit_panel_sync.h"
+#include "lexicon/lexicon_layout.h"
+#include "lexicon/pls_file.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace lexorama::app {
+
+namespace {
+
+const QString kNewFileName = QStringLiteral("Newfile.pls");
+const QString kPlsFilter = QStringLiteral("Файлы PLS|*.pls|Все файлы|*.*");
+const char *const kWindow = "TForm1";
+
+lexicon::FieldLayout duplicatesLayout()
+{
+    using lexicon::FieldType;
+    return lexicon::FieldLayout({{"grapheme", FieldType::String, 70},
+                                 {"phoneme", FieldType::String, 30},
+                                 {"lexname", FieldType::String, 30}});
+}
+
+lexicon::FieldLayout alphabetLayout()
+{
+    using lexicon::FieldType;
+    return lexicon::FieldLayout({{"Field1", FieldType::String, 0}, {"Field2", FieldType::String, 0}});
+}
+
+std::vector<LexiconTableModel::Column> allColumns(const lexicon::FieldLayout &layout)
+{
+    std::vector<LexiconTableModel::Column> columns;
+    for (std::size_t i = 0; i < layout.size(); ++i)
+        columns.push_back({i, QString::fromStdString(layout[i].name)});
+    return columns;
+}
+
+QString fromStd(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+MainWindow::MainWindow(Prompts &prompts, std::string settingsPath, QWidget *parent)
+    : QMainWindow(parent),
+      Table1(lexicon::lexiconLayout()),
+      CurrentRecordTable(lexicon::lexiconLayout()),
+      TempTable(lexicon::scratchLayout()),
+      DoubleTable(duplicatesLayout()),
+      Table2(alphabetLayout()),
+      prompts_(prompts),
+      feedback_(prompts, [this](const QString &text) { showStatus(text); }),
+      settingsPath_(std::move(settingsPath))
+{
+    setObjectName(QStringLiteral("Form1"));
+    FormCreate();
+    RestoreProperties();
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::applicationTitle()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+std::string MainWindow::defaultSettingsPath()
+{
+    const QString name = applicationTitle() + QStringLiteral(".xml");
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    if (QFileInfo(programFolder).isWritable())
+        return QDir(programFolder).filePath(name).toStdString();
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/lexorama");
+    QDir().mkpath(config);
+    return QDir(config).filePath(QStringLiteral("lexorama.xml")).toStdString();
+}
+
+void MainWindow::FormCreate()
+{
+    buildLayout();
+    buildActions();
+    wireCommands();
+
+    Table1.setAfterScroll([this] { Table1AfterScroll(); });
+    PageControl1->setCurrentWidget(TabSheet1);
+
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    IvonaDicOpenDialog = {programFolder, QString()};
+    SaveDialog1 = {programFolder, kNewFileName};
+
+    DBGrid1->setFocus();
+    startingUp_ = true;
+    menu_->action(QStringLiteral("ReplacePhonemesMenuItem"))->setEnabled(false);
+    PageControl1->setTabText(0, kNewFileName);
+    setWindowTitle(QStringLiteral("Lexorama"));
+}
+
+void MainWindow::buildLayout()
+{
+    resize(940, 588);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(4, 4, 4, 0);
+    column->setSpacing(2);
+    Panel4 = new EditPanel(CurrentRecordTable, central);
+    column->addWidget(Panel4);
+    column->addWidget(buildSearchBar());
+    column->addWidget(buildPages(), 1);
+    column->addWidget(buildBottomBar());
+    setCentralWidget(central);
+
+    StatusBar1 = new QLabel(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(StatusBar1, 1);
+    menu_ = std::make_unique<MainMenu>(this);
+}
+
+QWidget *MainWindow::buildSearchBar()
+{
+    auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("Panel1"));
+    bar->setFixedHeight(50);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto *findLabel = new QLabel(QStringLiteral("Поиск "), bar);
+    FindLabeledEdit = new QLineEdit(bar);
+    FindLabeledEdit->setObjectName(QStringLiteral("FindLabeledEdit"));
+    FindLabeledEdit->setMinimumWidth(220);
+    findLabel->setBuddy(FindLabeledEdit);
+    auto *caseBox = new QCheckBox(QStringLiteral("регистр"), bar);
+    caseBox->setObjectName(QStringLiteral("SearchOptionCheckBox"));
+    SortToggleBox1 = new QPushButton(QStringLiteral("Сортировка"), bar);
+    SortToggleBox1->setObjectName(QStringLiteral("SortToggleBox1"));
+    SortToggleBox1->setCheckable(true);
+    SortToggleBox1->setToolTip(QStringLiteral("Щелкните левой кнопкой мыши\nна заголовке столбца"));
+    auto *columnsButton = new QPushButton(QStringLiteral("<->"), bar);
+    columnsButton->setObjectName(QStringLiteral("ColumnsButton"));
+    columnsButton->setToolTip(QStringLiteral("Подбор ширины столбцов"));
+    connect(columnsButton, &QPushButton::clicked, this, &MainWindow::ColumnsButtonClick);
+    auto *filterLabel = new QLabel(QStringLiteral("Фильтр"), bar);
+    filterLabel->setObjectName(QStringLiteral("Label5"));
+    WordsComboBoxEx1 = new QComboBox(bar);
+    WordsComboBoxEx1->setObjectName(QStringLiteral("WordsComboBoxEx1"));
+    WordsComboBoxEx1->addItems({QStringLiteral("Все слова"), QStringLiteral("Новые слова"),
+                                QStringLiteral("Повторные слова"), QStringLiteral("Фонемы различаются"),
+                                QStringLiteral("Полные дубликаты")});
+    WordsComboBoxEx1->setCurrentIndex(0);
+    for (QWidget *w : std::initializer_list<QWidget *>{findLabel, FindLabeledEdit, caseBox, SortToggleBox1,
+                                                        columnsButton, filterLabel, WordsComboBoxEx1})
+        row->addWidget(w);
+    row->addStretch();
+    // Search, sort and filter join with the table tools; until then they stand disabled.
+    for (QWidget *w : std::initializer_list<QWidget *>{FindLabeledEdit, caseBox, SortToggleBox1, WordsComboBoxEx1})
+        w->setEnabled(false);
+    return bar;
+}
+
+QWidget *MainWindow::buildPages()
+{
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+
+    TabSheet1 = new QWidget(PageControl1);
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    auto *lexiconRow = new QHBoxLayout(TabSheet1);
+    lexiconRow->setContentsMargins(0, 0, 0, 0);
+    DBGrid1 = new LexiconGrid(TabSheet1);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DataSource1 = new LexiconTableModel(Table1, allColumns(Table1.layout()), this);
+    DBGrid1->setTableModel(DataSource1);
+    lexiconRow->addWidget(DBGrid1, 1);
+
+    DBGrid2 = new LexiconGrid(TabSheet1);
+    DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
+    DataSource2 = new LexiconTableModel(Table2, {{0, QStringLiteral("Символ")}, {1, QStringLiteral("Примеры")}}, this);
+    DBGrid2->setTableModel(DataSource2);
+    QFont alphabetFont(QStringLiteral("Lucida Sans Unicode"));
+    DBGrid2->setFont(alphabetFont);
+    DBGrid2->setFixedWidth(276);
+    DBGrid2->setColumnWidth(0, 72);
+    DBGrid2->setColumnWidth(1, 300);
+    lexiconRow->addWidget(DBGrid2);
+    PageControl1->addTab(TabSheet1, kNewFileName);
+
+    TabSheet2 = new QWidget(PageControl1);
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    auto *duplicatesRow = new QHBoxLayout(TabSheet2);
+    duplicatesRow->setContentsMargins(0, 0, 0, 0);
+    auto *splitter = new QSplitter(Qt::Horizontal, TabSheet2);
+    DBGrid3 = new LexiconGrid(splitter);
+    DBGrid3->setObjectName(QStringLiteral("DBGrid3"));
+    DataSource3 = new LexiconTableModel(Table1, {{lexicon::Grapheme, QStringLiteral("Слово")},
+                                                 {lexicon::PhonemeField, QStringLiteral("Фонема")},
+                                                 {lexicon::Lexname, QStringLiteral("Словарь")},
+                                                 {lexicon::Comment, QStringLiteral("Комментарий")}}, this);
+    DBGrid3->setTableModel(DataSource3);
+    auto *right = new QWidget(splitter);
+    auto *rightRow = new QHBoxLayout(right);
+    rightRow->setContentsMargins(0, 0, 0, 0);
+    DoubleDBGrid = new LexiconGrid(right);
+    DoubleDBGrid->setObjectName(QStringLiteral("DoubleDBGrid"));
+    DataSourceDouble = new LexiconTableModel(DoubleTable, allColumns(DoubleTable.layout()), this);
+    DoubleDBGrid->setTableModel(DataSourceDouble);
+    rightRow->addWidget(DoubleDBGrid, 1);
+    auto *doublePanel = new QWidget(right);
+    doublePanel->setFixedWidth(153);
+    auto *doublePanelColumn = new QVBoxLayout(doublePanel);
+    DoublePhonemeEdit = new QLineEdit(doublePanel);
+    DoublePhonemeEdit->setObjectName(QStringLiteral("DoublePhonemeEdit"));
+    DoublePhonemeEdit->setVisible(false);
+    doublePanelColumn->addWidget(DoublePhonemeEdit);
+    doublePanelColumn->addStretch();
+    rightRow->addWidget(doublePanel);
+    splitter->addWidget(DBGrid3);
+    splitter->addWidget(right);
+    splitter->setSizes({512, 420});
+    duplicatesRow->addWidget(splitter);
+    PageControl1->addTab(TabSheet2, QStringLiteral("Дубликаты"));
+    return PageControl1;
+}
+
+QWidget *MainWindow::buildBottomBar()
+{
+    auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("Panel5"));
+    bar->setFixedHeight(33);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    ToolBar1 = new QToolBar(bar);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setIconSize(QSize(24, 24));
+    const std::pair<const char *, QStyle::StandardPixmap> readButtons[] = {
+        {"Слово со словарем", QStyle::SP_MediaPlay},
+        {"Список слов без словарей", QStyle::SP_MediaSeekForward},
+        {"Фонема", QStyle::SP_MediaPlay},
+        {"Список фонем", QStyle::SP_MediaSeekForward},
+        {"Остановить", QStyle::SP_MediaStop},
+    };
+    for (const auto &[hint, icon] : readButtons) {
+        QAction *a = ToolBar1->addAction(style()->standardIcon(icon), QString::fromUtf8(hint));
+        a->setToolTip(QString::fromUtf8(hint));
+        a->setEnabled(false); // speech joins with the engine binding
+    }
+    row->addWidget(ToolBar1);
+
+    const std::array<QString, RecordNavigator::ButtonCount> hints = {
+        QStringLiteral("Первая"), QStringLiteral("Предыдущая"), QStringLiteral("Следующая"),
+        QStringLiteral("Последняя"), QStringLiteral("Вставить"), QStringLiteral("Удалить"),
+        QStringLiteral("Редактировать"), QStringLiteral("Отправить"), QStringLiteral("Отмена"),
+        QStringLiteral("Обновить ")};
+    DBNavigator1 = new RecordNavigator(hints, bar);
+    DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
+    DBNavigator1->setTable(&Table1);
+    DBNavigator1->setConfirmDelete([this] { return prompts_.question(applicationTitle(), QStringLiteral("Удалить запись?")); });
+    connect(DBNavigator1, &RecordNavigator::clicked, this, [this](RecordNavigator::Button b) {
+        if (b == RecordNavigator::Insert)
+            Panel4->GraphemeEdit1->setFocus();
+    });
+    row->addWidget(DBNavigator1);
+
+    ToolBar2 = new QToolBar(bar);
+    ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
+    ToolBar2->setVisible(false);
+    ToolBar2->setEnabled(false);
+    row->addWidget(ToolBar2);
+    row->addStretch();
+
+    std::array<QString, RecordNavigator::ButtonCount> alphabetHints = hints;
+    for (auto b : {RecordNavigator::Insert, RecordNavigator::Edit, RecordNavigator::Post, RecordNavigator::Cancel})
+        alphabetHints[b].clear();
+    DBNavigator2 = new RecordNavigator(alphabetHints, bar);
+    DBNavigator2->setObjectName(QStringLiteral("DBNavigator2"));
+    DBNavigator2->setTable(&Table2);
+    row->addWidget(DBNavigator2);
+    return bar;
+}
+
+void MainWindow::buildActions()
+{
+    DataSetDelete = new QAction(QStringLiteral("&Удалить"), this);
+    DataSetDelete->setObjectName(QStringLiteral("DataSetDelete"));
+    DataSetDelete->setToolTip(QStringLiteral("Удалить"));
+    DataSetDelete->setShortcuts({QKeySequence(QStringLiteral("Shift+Del")), QKeySequence(Qt::Key_F12)});
+    connect(DataSetDelete, &QAction::triggered, this, &MainWindow::DataSetDeleteExecute);
+    addAction(DataSetDelete);
+}
+
+void MainWindow::wireCommands()
+{
+    const std::pair<const char *, void (MainWindow::*)()> commands[] = {
+        {"NewFileOnDiskMenuItem", &MainWindow::NewFileOnDiskMenuItemClick},
+        {"NewFileMenuItem", &MainWindow::NewFileMenuItemClick},
+        {"OpenFileMenuItem", &MainWindow::OpenFileMenuItemClick},
+        {"SaveFileWithBOMMenuItem", &MainWindow::SaveFileWithBOMMenuItemClick},
+        {"SaveFileMenuItem", &MainWindow::SaveFileMenuItemClick},
+        {"ExitMenuItem", &MainWindow::ExitMenuItemClick},
+    };
+    for (const auto &[name, handler] : commands)
+        connect(menu_->enable(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+
+    QAction *autoPhoneme = menu_->enable(QStringLiteral("AutoPhonemeMenuItem"));
+    autoPhoneme->setChecked(true);
+    menu_->enable(QStringLiteral("AutoloadDicMenuItem"));
+
+    connect(Panel4->AddSpeedButton, &QToolButton::clicked, this, &MainWindow::AddSpeedButtonClick);
+    connect(Panel4->SaveSpeedButton, &QToolButton::clicked, this, &MainWindow::SaveSpeedButtonClick);
+    connect(Panel4->GraphemeEdit1, &QLineEdit::editingFinished, this, &MainWindow::GraphemeEdit1EditingDone);
+    connect(Panel4->EditingCheckBox, &QCheckBox::toggled, this, [this](bool on) {
+        DataSource1->setEditable(on);
+        DataSource3->setEditable(on);
+    });
+}
+
+QAction *MainWindow::menuAction(const QString &name) const
+{
+    return menu_->action(name);
+}
+
+QString MainWindow::statusText() const
+{
+    return StatusBar1->text();
+}
+
+void MainWindow::showStatus(const QString &text)
+{
+    StatusBar1->setText(text);
+}
+
+void MainWindow::showFileCaption(const QString &path)
+{
+    setWindowTitle(applicationTitle() + QStringLiteral(" (") + path + QLatin1Char(')'));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!activated_)
+        QTimer::singleShot(0, this, &MainWindow::FormActivate);
+}
+
+void MainWindow::FormActivate()
+{
+    if (activated_)
+        return;
+    activated_ = true;
+    startingUp_ = false;
+    showStatus(QStringLiteral("Словари загружены."));
+}
+
+void MainWindow::Table1AfterScroll()
+{
+    lexicon::EditPanelSync::showCurrent(Table1, CurrentRecordTable);
+}
+
+void MainWindow::GraphemeEdit1EditingDone()
+{
+    if (CurrentRecordTable.isEditing())
+        CurrentRecordTable.post();
+}
+
+void MainWindow::AddSpeedButtonClick()
+{
+    lexicon::EditPanelSync::add(CurrentRecordTable, Table1);
+    DBGrid1->setFocus();
+}
+
+void MainWindow::SaveSpeedButtonClick()
+{
+    DBGrid1->setFocus();
+    lexicon::EditPanelSync::save(CurrentRecordTable, Table1);
+    DBGrid1->viewport()->update();
+}
+
+void MainWindow::DataSetDeleteExecute()
+{
+    Table1.deleteCurrent();
+}
+
+void MainWindow::ColumnsButtonClick()
+{
+    DBGrid1->autoSizeColumns();
+}
+
+void MainWindow::emptyLexiconTables()
+{
+    Table1.emptyTable();
+    CurrentRecordTable.emptyTable();
+    TempTable.emptyTable();
+    DoubleTable.emptyTable();
+    DoublePhonemeEdit->clear();
+}
+
+void MainWindow::showLexiconPage()
+{
+    PageControl1->setCurrentWidget(TabSheet1);
+    DBNavigator2->setTable(&Table2);
+    ToolBar2->setEnabled(false);
+    ToolBar2->setVisible(false);
+}
+
+void MainWindow::OpenFileMenuItemClick()
+{
+    const QString path = prompts_.openFileName({QStringLiteral("Открыть словарь PLS"), QStringLiteral("Файлы PLS|*.pls"),
+                                                IvonaDicOpenDialog.directory, IvonaDicOpenDialog.fileName, false, true});
+    if (path.isEmpty())
+        return;
+    const QFileInfo file(path);
+    IvonaDicOpenDialog = {file.absolutePath(), file.fileName()};
+    Table1.clearMarks();
+    DataSource1->marksChanged();
+    SaveDialog1 = {file.absolutePath(), file.fileName()};
+    PageControl1->setCurrentWidget(TabSheet1);
+    PageControl1->setTabText(0, file.fileName());
+    showFileCaption(path);
+    emptyLexiconTables();
+
+    prompts_.setBusy(true);
+    showLexiconPage();
+    {
+        lexicon::AfterScrollPause pause(Table1);
+        Table1.clearFilter();
+        WordsComboBoxEx1->setCurrentIndex(0);
+        lexicon::OpenFilePLS(Table1, path.toStdString(), feedback_);
+    }
+    Table1.first();
+    prompts_.setBusy(false);
+    showStatus(QStringLiteral("Всего - ") + QString::number(Table1.recordCount()));
+    DBGrid1->autoSizeColumns();
+}
+
+void MainWindow::SaveFileWithBOMMenuItemClick()
+{
+    const QString path = prompts_.saveFileName({QString(), kPlsFilter, SaveDialog1.directory, SaveDialog1.fileName, true, false});
+    if (path.isEmpty())
+        return;
+    SaveDialog1 = {QFileInfo(path).absolutePath(), QFileInfo(path).fileName()};
+    bool saved = false;
+    {
+        lexicon::AfterScrollPause pause(Table1);
+        saved = lexicon::SaveFilePLS(Table1, path.toStdString(), false, feedback_);
+    }
+    if (!saved)
+        return;
+    showFileCaption(path);
+    prompts_.message(QStringLiteral("Файл ") + path + QStringLiteral(" сохранен."));
+}
+
+void MainWindow::SaveFileMenuItemClick()
+{
+    const QString path = prompts_.saveFileName({QString(), kPlsFilter, SaveDialog1.directory, SaveDialog1.fileName, true, false});
+    if (path.isEmpty())
+        return;
+    if (lexicon::SaveFilePLS(Table1, path.toStdString(), true, feedback_))
+        prompts_.message(QStringLiteral("Файл ") + path + QStringLiteral(" сохранен."));
+}
+
+void MainWindow::NewFileMenuItemClick()
+{
+    PageControl1->setCurrentWidget(TabSheet1);
+    PageControl1->setTabText(0, kNewFileName);
+    IvonaDicOpenDialog.fileName = kNewFileName;
+    SaveDialog1.fileName = kNewFileName;
+    showFileCaption(kNewFileName);
+    emptyLexiconTables();
+    showStatus(QString());
+    Table1.clearFilter();
+    WordsComboBoxEx1->setCurrentIndex(0);
+    showLexiconPage();
+    FindLabeledEdit->clear();
+}
+
+void MainWindow::NewFileOnDiskMenuItemClick()
+{
+    const QString path = prompts_.saveFileName({QStringLiteral("Создать новый файл"), kPlsFilter,
+                                                QCoreApplication::applicationDirPath(), QString(), false, false});
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path)) {
+        prompts_.message(QStringLiteral("Файл с таким именем уже существует"));
+        return;
+    }
+    lexicon::CreateNewPLS(path.toStdString(), feedback_);
+}
+
+void MainWindow::ExitMenuItemClick()
+{
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    StoreProperties();
+    event->accept();
+}
+
+bool MainWindow::FormCloseQuery()
+{
+    if (!prompts_.question(applicationTitle(), QStringLiteral("Завершить работу?")))
+        return false;
+    closeTables();
+    return true;
+}
+
+void MainWindow::closeTables()
+{
+    DoubleTable.emptyTable();
+    Table1.emptyTable();
+    CurrentRecordTable.emptyTable();
+    TempTable.emptyTable();
+}
+
+void MainWindow::RestoreProperties()
+{
+    if (const std::string problem = settings_.load(settingsPath_); !problem.empty())
+        showStatus(QString::fromStdString(problem));
+    const auto flag = [this](const char *property) {
+        return settings_.value(kWindow, property).value_or("False") == "True";
+    };
+    menu_->action(QStringLiteral("AutoloadDicMenuItem"))->setChecked(flag("AutoloadDicMenuItem.Checked"));
+    Panel4->EditingCheckBox->setChecked(flag("EditingCheckBox.Checked"));
+    List2 = settings_.list(kWindow, "List2.Strings").value_or(std::vector<std::string>{});
+    UserFiles = settings_.list(kWindow, "UserFiles.Strings").value_or(std::vector<std::string>{});
+    SelectDicDirectoryDialogFileName = fromStd(settings_.value(kWindow, "SelectDicDirectoryDialog.FileName").value_or(""));
+    ComboBox1ItemIndex = QString::fromStdString(settings_.value(kWindow, "ComboBox1.ItemIndex").value_or("0")).toInt();
+}
+
+void MainWindow::StoreProperties()
+{
+    const auto flag = [](bool on) { return std::string(on ? "True" : "False"); };
+    settings_.setValue(kWindow, "AutoloadDicMenuItem.Checked",
+                       flag(menu_->action(QStringLiteral("AutoloadDicMenuItem"))->isChecked()));
+    settings_.setValue(kWindow, "EditingCheckBox.Checked", flag(Panel4->EditingCheckBox->isChecked()));
+    settings_.setValue(kWindow, "ComboBox1.ItemIndex", std::to_string(ComboBox1ItemIndex));
+    settings_.setList(kWindow, "List2.Strings", List2);
+    settings_.setList(kWindow, "UserFiles.Strings", UserFiles);
+    settings_.setValue(kWindow, "SelectDicDirectoryDialog.FileName", SelectDicDirectoryDialogFileName.toStdString());
+    if (const std::string problem = settings_.save(settingsPath_); !problem.empty())
+        prompts_.message(QString::fromStdString(problem));
+}
+
+} // namespace lexorama::app

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "app/window_feedback.h"
+#include "common/settings_file.h"
+#include "lexicon/record_table.h"
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QToolBar;
+class QWidget;
+
+namespace lexorama::app {
+
+class EditPanel;
+class LexiconGrid;
+class LexiconTableModel;
+class MainMenu;
+class Prompts;
+class RecordNavigator;
+
+/// Where a file dialog starts: its folder and file name.
+struct DialogPlace {
+    QString directory;
+    QString fileName;
+};
+
+/// The main window: owner of the lexicon table and of every command on it. Handlers are named
+/// after their control and event and stay thin: core does the work, prompts_ speaks to the user.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    /// settingsPath: the XML settings file; the window reads it now and writes it when it closes.
+    MainWindow(Prompts &prompts, std::string settingsPath, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    lexicon::RecordTable Table1;
+    lexicon::RecordTable CurrentRecordTable;
+    lexicon::RecordTable TempTable;
+    lexicon::RecordTable DoubleTable;
+    lexicon::RecordTable Table2;
+
+    /// The executable's file name without folder and extension.
+    static QString applicationTitle();
+    /// Where the settings file lives: beside the executable if that folder is writable, else in
+    /// the user's configuration folder.
+    static std::string defaultSettingsPath();
+
+    bool startingUp() const { return startingUp_; }
+    QString statusText() const;
+    QAction *menuAction(const QString &name) const;
+    /// The work of the first activation; runs once.
+    void FormActivate();
+
+    // Commands.
+    void OpenFileMenuItemClick();
+    void SaveFileWithBOMMenuItemClick();
+    void SaveFileMenuItemClick();
+    void NewFileMenuItemClick();
+    void NewFileOnDiskMenuItemClick();
+    void ExitMenuItemClick();
+    void AddSpeedButtonClick();
+    void SaveSpeedButtonClick();
+    void DataSetDeleteExecute();
+    void ColumnsButtonClick();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormCreate();
+    void buildLayout();
+    QWidget *buildSearchBar();
+    QWidget *buildPages();
+    QWidget *buildBottomBar();
+    void buildActions();
+    void wireCommands();
+    void Table1AfterScroll();
+    void GraphemeEdit1EditingDone();
+    bool FormCloseQuery();
+    void closeTables();
+    void showFileCaption(const QString &path);
+    void emptyLexiconTables();
+    void showLexiconPage();
+    void showStatus(const QString &text);
+    void RestoreProperties();
+    void StoreProperties();
+
+    Prompts &prompts_;
+    WindowFeedback feedback_;
+    std::string settingsPath_;
+    SettingsFile settings_;
+    bool startingUp_ = true;
+    bool activated_ = false;
+    bool closing_ = false;
+
+    // Stored lists of the window (active dictionaries, user files) and dialog places.
+    std::vector<std::string> List2;
+    std::vector<std::string> UserFiles;
+    QString SelectDicDirectoryDialogFileName;
+    int ComboBox1ItemIndex = 0;
+    DialogPlace IvonaDicOpenDialog;
+    DialogPlace SaveDialog1;
+
+    std::unique_ptr<MainMenu> menu_;
+    EditPanel *Panel4 = nullptr;
+    QLineEdit *FindLabeledEdit = nullptr;
+    QComboBox *WordsComboBoxEx1 = nullptr;
+    QPushButton *SortToggleBox1 = nullptr;
+    QTabWidget *PageControl1 = nullptr;
+    QWidget *TabSheet1 = nullptr;
+    QWidget *TabSheet2 = nullptr;
+    LexiconGrid *DBGrid1 = nullptr;
+    LexiconGrid *DBGrid2 = nullptr;
+    LexiconGrid *DBGrid3 = nullptr;
+    LexiconGrid *DoubleDBGrid = nullptr;
+    QLineEdit *DoublePhonemeEdit = nullptr;
+    LexiconTableModel *DataSource1 = nullptr;
+    LexiconTableModel *DataSource2 = nullptr;
+    LexiconTableModel *DataSource3 = nullptr;
+    LexiconTableModel *DataSourceDouble = nullptr;
+    QToolBar *ToolBar1 = nullptr;
+    QToolBar *ToolBar2 = nullptr;
+    RecordNavigator *DBNavigator1 = nullptr;
+    RecordNavigator *DBNavigator2 = nullptr;
+    QLabel *StatusBar1 = nullptr;
+    QAction *DataSetDelete = nullptr;
+};
+
+} // namespace lexorama::app
