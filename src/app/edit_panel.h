@@ -64,6 +64,7 @@ private:
     void rowInserted(std::size_t) override { showRecord(); }
     void rowRemoved(std::size_t) override { showRecord(); }
     void stateChanged() override { showRecord(); }
+    void bufferChanged() override { showRecord(); }
 
     lexicon::RecordTable &record_;
     struct Box {

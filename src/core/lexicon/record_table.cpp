@@ -235,22 +235,25 @@ void RecordTable::setText(std::size_t field, std::string_view value)
     requireEditing();
     const std::size_t width = layout_[field].width;
     buffer_.setValue(field, width ? utf8::cutToWidth(value, width) : value);
+    notify([](TableObserver &o) { o.bufferChanged(); });
 }
 
 void RecordTable::setStored(std::size_t field, std::optional<std::string_view> value)
 {
     requireEditing();
     buffer_.setValue(field, value);
+    notify([](TableObserver &o) { o.bufferChanged(); });
 }
 
 void RecordTable::setInt(std::size_t field, std::optional<std::int32_t> value)
 {
     requireEditing();
     if (!value) {
-        buffer_.setValue(field, std::nullopt);
+        setStored(field, std::nullopt);
         return;
     }
     buffer_.setValue(field, std::to_string(*value));
+    notify([](TableObserver &o) { o.bufferChanged(); });
 }
 
 void RecordTable::deleteCurrent()

@@ -17,6 +17,8 @@ public:
     virtual void rowRemoved(std::size_t) { tableReset(); }
     virtual void cursorMoved() {}
     virtual void stateChanged() {}
+    /// A field of the record being edited or inserted was assigned.
+    virtual void bufferChanged() {}
 };
 
 } // namespace lexorama::lexicon
