@@ -6,12 +6,14 @@ namespace lexorama::cli {
 
 int dumpCommand(const std::vector<std::string> &, std::ostream &, std::ostream &);
 int convertCommand(const std::vector<std::string> &, std::ostream &, std::ostream &);
+int transcribeCommand(const std::vector<std::string> &, std::ostream &, std::ostream &);
 
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> list = {
         {"dump", "dump FILE.pls", dumpCommand},
         {"convert", "convert IN.pls OUT.pls [--no-bom]", convertCommand},
+        {"transcribe", "transcribe [--bulk] [--rules FILE] [--fixes FILE] [WORD...]", transcribeCommand},
     };
     return list;
 }
