@@ -55,9 +55,16 @@ std::string_view cutToWidth(std::string_view text, std::size_t maxBytes)
 std::size_t findInvalid(std::string_view text)
 {
     std::size_t i = 0;
-    while (i < text.size()) {
-        if (static_cast<unsigned char>(text[i]) < 0x80) {
+    const std::size_t n = text.size();
+    while (i < n) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
             ++i;
+            continue;
+        }
+        // Two-byte sequences (Cyrillic, most IPA) are the common case: check them inline.
+        if (c >= 0xC2 && c <= 0xDF && i + 1 < n && isContinuation(static_cast<unsigned char>(text[i + 1]))) {
+            i += 2;
             continue;
         }
         const std::size_t length = sequenceLength(text, i);

@@ -57,9 +57,8 @@ std::optional<LexiconField> fieldOf(const char *name)
         {"lexname", Lexname},
         {"comment", Comment},
     }};
-    const std::string_view n(name);
     for (const auto &[elementName, field] : names)
-        if (n == elementName)
+        if (name[0] == elementName[0] && elementName == name)
             return field;
     return std::nullopt;
 }
@@ -102,7 +101,7 @@ public:
 private:
     bool readEntry(const pugi::xml_node &entry)
     {
-        std::vector<std::optional<std::string_view>> values(LexiconFieldCount);
+        std::array<std::optional<std::string_view>, LexiconFieldCount> values;
         int graphemes = 0;
         for (pugi::xml_node child = entry.first_child(); child; child = child.next_sibling()) {
             if (child.type() != pugi::node_element)
@@ -160,6 +159,7 @@ PlsReader::Result parseInPlace(std::string &work, const std::string &name, const
         result.error = errorAt(name, original(), static_cast<std::size_t>(parsed.offset), describe(parsed.status));
         return result;
     }
+    result.records.reserve(work.size() / 96); // a lexeme of the usual size takes about 100 bytes
     EntryWalker walker(work, result);
     if (!walker.walk(doc.document_element())) {
         result.records.clear();

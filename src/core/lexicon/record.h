@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,8 +18,12 @@ class Record {
 public:
     Record() = default;
     explicit Record(std::size_t fieldCount);
+    Record(const Record &other);
+    Record &operator=(const Record &other);
+    Record(Record &&) noexcept = default;
+    Record &operator=(Record &&) noexcept = default;
     /// A record whose fields take the given values in order.
-    static Record fromValues(const std::vector<std::optional<std::string_view>> &values);
+    static Record fromValues(std::span<const std::optional<std::string_view>> values);
 
     std::size_t fieldCount() const;
     bool isNull(std::size_t field) const;
@@ -25,11 +32,16 @@ public:
     std::string_view text(std::size_t field) const;
     void setValue(std::size_t field, std::optional<std::string_view> value);
 
-    bool operator==(const Record &other) const { return packed_ == other.packed_; }
+    bool operator==(const Record &other) const { return bytes() == other.bytes(); }
 
 private:
-    // Layout: one varint per field (0 = null, else length + 1), then the values back to back.
-    std::string packed_;
+    std::string_view bytes() const { return {data_.get(), size_}; }
+    void assign(std::span<const std::optional<std::string_view>> values);
+
+    // Layout: the field count, one varint per field (0 = null, else length + 1), then the values
+    // back to back. A bare buffer rather than std::string: half the fixed size per row.
+    std::unique_ptr<char[]> data_;
+    std::uint32_t size_ = 0;
 };
 
 } // namespace lexorama::lexicon
