@@ -4,6 +4,7 @@
 #include "app/prompts/qt_prompts.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -20,6 +21,9 @@ int runApplication(int argc, char **argv)
     QtPrompts prompts(nullptr);
     MainWindow window(prompts, MainWindow::defaultSettingsPath());
     window.show();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        window.openLexicon(QFileInfo(arguments.at(1)).absoluteFilePath());
     return QApplication::exec();
 }
 

@@ -437,8 +437,12 @@ void MainWindow::OpenFileMenuItemClick()
 {
     const QString path = prompts_.openFileName({QStringLiteral("Открыть словарь PLS"), QStringLiteral("Файлы PLS|*.pls"),
                                                 IvonaDicOpenDialog.directory, IvonaDicOpenDialog.fileName, false, true});
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openLexicon(path);
+}
+
+void MainWindow::openLexicon(const QString &path)
+{
     const QFileInfo file(path);
     IvonaDicOpenDialog = {file.absolutePath(), file.fileName()};
     Table1.clearMarks();

@@ -63,6 +63,8 @@ public:
 
     // Commands.
     void OpenFileMenuItemClick();
+    /// "Открыть" after the dialog: the file replaces the open lexicon.
+    void openLexicon(const QString &path);
     void SaveFileWithBOMMenuItemClick();
     void SaveFileMenuItemClick();
     void NewFileMenuItemClick();
