@@ -2,7 +2,11 @@
 
 #include "wordforms/cp1251.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <functional>
+#include <new>
+#include <sys/mman.h>
 #include <stdexcept>
 #include <zlib.h>
 
@@ -11,7 +15,7 @@ namespace lexorama::wordforms {
 namespace {
 
 constexpr std::size_t kBlockSize = 4u << 20;
-constexpr std::size_t kChunkSize = 64u << 10;
+constexpr std::size_t kHugePage = 2u << 20;
 constexpr std::uint32_t kNoLemma = ~0u;
 
 std::size_t hashOf(std::string_view text)
@@ -19,72 +23,115 @@ std::size_t hashOf(std::string_view text)
     return std::hash<std::string_view>{}(text);
 }
 
+// Memory for a block, on huge pages where the system offers them: the text is touched once,
+// page by page, and a few large pages fault in far faster than thousands of small ones.
+char *allocateBlock(std::size_t bytes)
+{
+    const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void *data = std::aligned_alloc(kHugePage, rounded);
+    if (!data)
+        throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+    ::madvise(data, rounded, MADV_HUGEPAGE);
+#endif
+    return static_cast<char *>(data);
+}
+
 } // namespace
 
-// Cuts the inflated text into lines and stores them into blocks as they arrive.
+void SclonForms::Block::Free::operator()(char *data) const
+{
+    std::free(data);
+}
+
+// Inflates into the blocks and cuts the text into lines as it arrives. A line that does not
+// fit into the rest of a block moves, with what has arrived of it, to the next block.
 class SclonForms::Builder {
 public:
     explicit Builder(SclonForms &forms) : forms_(forms) {}
 
-    void feed(std::string_view chunk)
+    void inflateAll(z_stream &z)
     {
-        forms_.textBytes_ += chunk.size();
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < chunk.size(); ++i) {
-            const char c = chunk[i];
-            if (c != '\r' && c != '\n')
-                continue;
-            if (!(c == '\n' && afterCr_ && i == start && pending_.empty()))
-                endLine(chunk.substr(start, i - start));
-            afterCr_ = c == '\r';
-            start = i + 1;
+        int status = Z_OK;
+        while (status == Z_OK) {
+            Block &block = roomyBlock();
+            z.next_out = reinterpret_cast<Bytef *>(block.data.get() + block.size);
+            z.avail_out = static_cast<uInt>(block.capacity - block.size);
+            status = ::inflate(&z, Z_NO_FLUSH);
+            if (status == Z_BUF_ERROR && z.avail_in == 0)
+                break; // the input ended before the stream did
+            const std::size_t end = block.capacity - z.avail_out;
+            forms_.textBytes_ += end - block.size;
+            cutLines(block, end);
         }
-        if (start < chunk.size()) {
-            pending_.append(chunk.substr(start));
-            afterCr_ = false;
-        }
-    }
-
-    void finish()
-    {
-        if (!pending_.empty())
-            endLine({});
-        if (!forms_.blocks_.empty())
-            forms_.blocks_.back().shrink_to_fit();
+        if (status != Z_STREAM_END)
+            throw std::runtime_error(z.msg ? std::string("zlib: ") + z.msg : "the zlib stream is truncated");
+        if (!forms_.blocks_.empty() && lineStart_ < forms_.blocks_.back().size)
+            store(forms_.blocks_.back(), forms_.blocks_.back().size);
+        shrinkLastBlock();
     }
 
 private:
-    void endLine(std::string_view tail)
-    {
-        if (!pending_.empty()) {
-            pending_.append(tail);
-            store(pending_);
-            pending_.clear();
-        } else {
-            store(tail);
-        }
-    }
-
-    void store(std::string_view text)
+    // The current block, or a new one when it is full.
+    Block &roomyBlock()
     {
         auto &blocks = forms_.blocks_;
-        if (blocks.empty() || blocks.back().size() + text.size() > blocks.back().capacity()) {
-            if (!blocks.empty())
-                blocks.back().shrink_to_fit();
-            blocks.emplace_back().reserve(std::max(kBlockSize, text.size()));
+        if (!blocks.empty() && blocks.back().size < blocks.back().capacity)
+            return blocks.back();
+        const std::size_t partial = blocks.empty() ? 0 : blocks.back().size - lineStart_;
+        Block next;
+        next.capacity = std::max(kBlockSize, 2 * partial);
+        next.data.reset(allocateBlock(next.capacity));
+        if (partial > 0) {
+            std::memcpy(next.data.get(), blocks.back().data.get() + lineStart_, partial);
+            blocks.back().size = lineStart_;
         }
-        std::string &block = blocks.back();
+        next.size = partial;
+        lineStart_ = 0;
+        blocks.push_back(std::move(next));
+        return blocks.back();
+    }
+
+    void cutLines(Block &block, std::size_t end)
+    {
+        const char *data = block.data.get();
+        for (std::size_t i = block.size; i < end; ++i) {
+            const char c = data[i];
+            if (c != '\r' && c != '\n')
+                continue;
+            if (!(c == '\n' && afterCr_ && i == lineStart_))
+                store(block, i);
+            afterCr_ = c == '\r';
+            lineStart_ = i + 1;
+        }
+        block.size = end;
+    }
+
+    void store(const Block &block, std::size_t lineEnd)
+    {
+        const std::string_view text(block.data.get() + lineStart_, lineEnd - lineStart_);
         const std::size_t hash = text.find('#');
-        forms_.lines_.push_back({static_cast<std::uint32_t>(blocks.size() - 1),
-                                 static_cast<std::uint32_t>(block.size()),
-                                 static_cast<std::uint32_t>(text.size()),
-                                 hash == std::string_view::npos ? kNoLemma
-                                                                : static_cast<std::uint32_t>(hash)});
-        block.append(text);
+        forms_.lines_.push_back({static_cast<std::uint32_t>(forms_.blocks_.size() - 1),
+                                 static_cast<std::uint32_t>(lineStart_), static_cast<std::uint32_t>(text.size()),
+                                 hash == std::string_view::npos ? kNoLemma : static_cast<std::uint32_t>(hash)});
+    }
+
+    // Only the last block can have much room left; a full one is not worth a copy.
+    void shrinkLastBlock()
+    {
+        if (forms_.blocks_.empty() || forms_.blocks_.back().size >= forms_.blocks_.back().capacity / 2)
+            return;
+        Block &last = forms_.blocks_.back();
+        std::unique_ptr<char[], Block::Free> exact(static_cast<char *>(std::malloc(std::max<std::size_t>(last.size, 1))));
+        if (!exact)
+            throw std::bad_alloc();
+        std::memcpy(exact.get(), last.data.get(), last.size);
+        last.data = std::move(exact);
+        last.capacity = last.size;
     }
 
     SclonForms &forms_;
-    std::string pending_;
+    std::size_t lineStart_ = 0;
     bool afterCr_ = false;
 };
 
@@ -95,24 +142,14 @@ SclonForms SclonForms::inflate(std::string_view zlibStream)
         throw std::runtime_error("zlib: cannot start inflating");
     z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(zlibStream.data()));
     z.avail_in = static_cast<uInt>(zlibStream.size());
-
     SclonForms forms;
-    Builder builder(forms);
-    std::string chunk(kChunkSize, '\0');
-    int status = Z_OK;
-    while (status == Z_OK) {
-        z.next_out = reinterpret_cast<Bytef *>(chunk.data());
-        z.avail_out = static_cast<uInt>(chunk.size());
-        status = ::inflate(&z, Z_NO_FLUSH);
-        if (status == Z_BUF_ERROR && z.avail_in == 0)
-            break; // the input ended before the stream did
-        builder.feed(std::string_view(chunk).substr(0, chunk.size() - z.avail_out));
+    try {
+        Builder(forms).inflateAll(z);
+    } catch (...) {
+        inflateEnd(&z);
+        throw;
     }
-    const std::string message = z.msg ? z.msg : "";
     inflateEnd(&z);
-    if (status != Z_STREAM_END)
-        throw std::runtime_error(message.empty() ? "the zlib stream is truncated" : "zlib: " + message);
-    builder.finish();
     forms.buildIndex();
     return forms;
 }
@@ -120,7 +157,7 @@ SclonForms SclonForms::inflate(std::string_view zlibStream)
 std::string_view SclonForms::line(std::size_t index) const
 {
     const LineRef &ref = lines_.at(index);
-    return std::string_view(blocks_[ref.block]).substr(ref.offset, ref.length);
+    return std::string_view(blocks_[ref.block].data.get() + ref.offset, ref.length);
 }
 
 std::string_view SclonForms::lemma(std::size_t index) const
@@ -169,9 +206,9 @@ bool SclonForms::isFirstOfLemma(std::size_t index) const
 std::size_t SclonForms::bytesHeld() const
 {
     std::size_t bytes = lines_.capacity() * sizeof(LineRef) + slots_.capacity() * sizeof(std::uint32_t) +
-                        blocks_.capacity() * sizeof(std::string);
-    for (const std::string &block : blocks_)
-        bytes += block.capacity();
+                        blocks_.capacity() * sizeof(Block);
+    for (const Block &block : blocks_)
+        bytes += block.capacity;
     return bytes;
 }
 

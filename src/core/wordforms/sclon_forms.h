@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,7 +10,8 @@
 namespace lexorama::wordforms {
 
 /// The word-form dictionary: lines "lemma#form,form,..." in Windows-1251, in file order.
-/// The text is held once, in large blocks without line ends, and lemmas are found through an
+/// The stream is inflated straight into a few large blocks that then hold the text as it came,
+/// line ends included; lines are offsets into them, and lemmas are found through an
 /// open-addressing hash of line numbers (the first line of a lemma wins), so the whole
 /// dictionary costs little more than its inflated text.
 class SclonForms {
@@ -50,11 +52,19 @@ private:
         std::uint32_t length;
         std::uint32_t lemmaLength; // up to "#", or ~0u when the line has no "#"
     };
+    struct Block {
+        struct Free {
+            void operator()(char *data) const;
+        };
+        std::unique_ptr<char[], Free> data;
+        std::size_t size = 0;
+        std::size_t capacity = 0;
+    };
     class Builder;
 
     void buildIndex();
 
-    std::vector<std::string> blocks_;
+    std::vector<Block> blocks_;
     std::vector<LineRef> lines_;
     std::vector<std::uint32_t> slots_; // line index + 1, 0 = free
     std::size_t textBytes_ = 0;
