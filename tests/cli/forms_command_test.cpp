@@ -26,6 +26,19 @@ TEST(FormsCommand, PrintsTheDictionaryParadigm)
     EXPECT_EQ(forms("стола").out, "стОл\nстолА\nстолАм\nстолАми\nстолАх\nстолЕ\nстолОв\nстолОм\nстолУ\nстолЫ\n");
 }
 
+TEST(FormsCommand, IpaAddsTheTranscriptionOfEachForm)
+{
+    const CliRun ruka = runCliCaptured({"forms", "--ipa", "--dictionary", kFixture, "рУка"});
+    EXPECT_EQ(ruka.code, Success);
+    EXPECT_EQ(ruka.out, "рУк\trˈuk\nрукА\trʊkˈa\nрукАм\trʊkˈam\nрукАми\trʊkˈamʲɪ\nрукАх\trʊkˈax\n"
+                        "рукЕ\trʊkʲˈe\nрУки\trˈukʲɪ\nрукОй\trʊkˈoj\nрукОю\trʊkˈojʉ\nрУку\trˈukʊ\n");
+    // a form with secondary stress keeps its mark in the transcription only
+    const CliRun base = runCliCaptured({"forms", "--ipa", "--dictionary", kFixture, "авиабаза"});
+    EXPECT_NE(base.out.find("\nавиабАза\t`əvʲɪɐbˈazə\n"), std::string::npos) << base.out;
+    const CliRun hack = runCliCaptured({"forms", "--ipa", "--dictionary", kFixture, "лайфхак"});
+    EXPECT_EQ(hack.out.substr(0, hack.out.find("\nлайфхакам")), "лайфхак\tlɐjfxɐk\nлайфхака\tlɐjfxəkə");
+}
+
 TEST(FormsCommand, HomographUsesItsFirstLine)
 {
     EXPECT_EQ(forms("замок").out,

@@ -2,6 +2,7 @@
 #include "cli/commands/stream_feedback.h"
 #include "lexicon/lexicon_layout.h"
 #include "lexicon/record_table.h"
+#include "phonetics/transcriber.h"
 #include "wordforms/sclonenie_command.h"
 #include "wordforms/word_forms_module.h"
 
@@ -67,12 +68,6 @@ std::optional<std::string> readBytes(const std::string &path)
     return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The automatic transcription of a form; empty while the program has no transcription engine.
-wordforms::PhonemeFunction transcription()
-{
-    return {};
-}
-
 int dump(wordforms::WordFormsModule &module, std::ostream &out, std::ostream &err)
 {
     const wordforms::SclonForms &forms = module.dictionary();
@@ -91,10 +86,12 @@ int declension(wordforms::WordFormsModule &module, const FormsOptions &options, 
     CommandFeedback feedback(err);
     if (options.rules && !module.applyUserRules(*options.rules, feedback))
         return BadInput;
-    const wordforms::PhonemeFunction phoneme = transcription();
-    if (options.ipa && !phoneme) {
-        err << "ERROR: the transcription engine is not available in this build\n";
-        return BadInput;
+    // The built-in transcription tables are compiled only when transcriptions are asked for.
+    std::optional<phonetics::Transcriber> transcriber;
+    wordforms::PhonemeFunction phoneme;
+    if (options.ipa) {
+        transcriber.emplace();
+        phoneme = [&transcriber](std::string_view word) { return transcriber->Phoneme(word); };
     }
     lexicon::RecordTable table(lexicon::lexiconLayout());
     if (wordforms::SclonenieCommand(module, table, *options.word, phoneme, feedback) == 0)

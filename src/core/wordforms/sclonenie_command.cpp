@@ -3,6 +3,7 @@
 #include "lexicon/lexicon_layout.h"
 
 #include <algorithm>
+#include <exception>
 #include <optional>
 
 namespace lexorama::wordforms {
@@ -45,23 +46,24 @@ std::size_t SclonenieCommand(WordFormsModule &module, lexicon::RecordTable &tabl
         lexicon::DisplayPause noRepaint(table);
         table.last();
         const std::optional<lexicon::Bookmark> start = table.bookmark();
-        std::vector<std::string> forms;
         try {
-            forms = module.formsForTyped(typed);
-        } catch (const SclonPatternError &e) {
+            const std::vector<std::string> forms = module.formsForTyped(typed);
+            feedback.status(forms.size() < 2 ? emptyDeclensionMessage(typed) : std::string());
+            for (const std::string &entry : forms) {
+                if (isBlankEntry(entry))
+                    continue;
+                const std::optional<std::string> transcription =
+                    phoneme ? std::optional<std::string>(phoneme(entry)) : std::nullopt;
+                table.append();
+                if (transcription)
+                    table.setText(lexicon::PhonemeField, *transcription);
+                table.setText(lexicon::Grapheme, withoutGrave(entry));
+                table.post();
+                ++appended;
+            }
+        } catch (const std::exception &e) {
+            // A broken generator or transcription rule ends the command; what was added stays.
             feedback.message(e.what());
-            return 0;
-        }
-        feedback.status(forms.size() < 2 ? emptyDeclensionMessage(typed) : std::string());
-        for (const std::string &entry : forms) {
-            if (isBlankEntry(entry))
-                continue;
-            table.append();
-            if (phoneme)
-                table.setText(lexicon::PhonemeField, phoneme(entry));
-            table.setText(lexicon::Grapheme, withoutGrave(entry));
-            table.post();
-            ++appended;
         }
         backAtStart = start && table.gotoBookmark(*start);
     }

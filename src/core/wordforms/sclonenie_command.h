@@ -21,7 +21,8 @@ std::string emptyDeclensionMessage(std::string_view typed);
 /// transcription of the form), sets the status text (the message above, or empty), and makes
 /// the first appended record the current one (the last one when the table was empty). The
 /// window empties its search field and calls this with the confirmed, non-empty text.
-/// A rule error is reported as a message. Returns the number of records appended.
+/// An error of a generator or transcription rule ends the command with a message; records
+/// appended before it stay. Returns the number of records appended.
 std::size_t SclonenieCommand(WordFormsModule &module, lexicon::RecordTable &table, std::string_view typed,
                              const PhonemeFunction &phoneme, Feedback &feedback);
 

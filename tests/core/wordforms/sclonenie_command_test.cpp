@@ -130,6 +130,21 @@ TEST_F(SclonenieCommandTest, RuleErrorIsReportedAndAddsNothing)
     EXPECT_EQ(table.recordCount(), 1u);
 }
 
+TEST_F(SclonenieCommandTest, TranscriptionErrorKeepsWhatWasAdded)
+{
+    int calls = 0;
+    const PhonemeFunction failing = [&calls](std::string_view word) {
+        if (++calls == 3)
+            throw std::runtime_error("broken transcription rule");
+        return std::string(word);
+    };
+    EXPECT_EQ(SclonenieCommand(module, table, "стол", failing, feedback), 2u);
+    EXPECT_EQ(feedback.messages, std::vector<std::string>{"broken transcription rule"});
+    EXPECT_EQ(table.recordCount(), 3u);
+    EXPECT_FALSE(table.isEditing());
+    EXPECT_EQ(table.position(), 1u);
+}
+
 TEST_F(SclonenieCommandTest, EmptyInputDoesNothing)
 {
     EXPECT_EQ(SclonenieCommand(module, table, "", fakePhoneme, feedback), 0u);
