@@ -6,6 +6,7 @@
 #include <pcre2.h>
 
 #include <array>
+#include <optional>
 
 namespace lexorama::wordforms {
 
@@ -62,6 +63,46 @@ const unsigned char *sclonTables()
     return tables.data();
 }
 
+// Ranges of Russian letters follow the alphabet, where "ё" stands right after "е": "[а-я]"
+// takes "ё" and "[А-Я]" takes "Ё", which their Windows-1251 codes would leave out.
+std::string withRussianRanges(std::string_view pattern)
+{
+    std::string out;
+    bool inClass = false;
+    std::optional<unsigned char> rangeStart; // the last plain character of the class
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const auto c = static_cast<unsigned char>(pattern[i]);
+        out += pattern[i];
+        if (c == '\\' && i + 1 < pattern.size()) {
+            out += pattern[++i];
+            rangeStart.reset();
+        } else if (!inClass) {
+            if (c == '[') {
+                inClass = true;
+                rangeStart.reset();
+                for (const char lead : {'^', ']'}) // "]" first in a class is a literal
+                    if (i + 1 < pattern.size() && pattern[i + 1] == lead)
+                        out += pattern[++i];
+            }
+        } else if (c == ']') {
+            inClass = false;
+        } else if (c == '-' && rangeStart && i + 1 < pattern.size() && pattern[i + 1] != ']' &&
+                   pattern[i + 1] != '\\') {
+            const auto from = *rangeStart;
+            const auto to = static_cast<unsigned char>(pattern[++i]);
+            out += static_cast<char>(to);
+            if (from >= 0xC0 && from <= 0xC5 && to >= 0xC6)
+                out += '\xA8'; // Ё
+            if (from >= 0xC0 && from <= 0xE5 && to >= 0xE6)
+                out += '\xB8'; // ё
+            rangeStart.reset();
+        } else {
+            rangeStart = c;
+        }
+    }
+    return out;
+}
+
 std::string errorText(int code)
 {
     std::array<PCRE2_UCHAR, 256> buffer{};
@@ -99,7 +140,8 @@ SclonMatcher::SclonMatcher(std::string_view patternCp1251)
     pcre2_set_character_tables(context, sclonTables());
     int error = 0;
     PCRE2_SIZE offset = 0;
-    impl_->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(patternCp1251.data()), patternCp1251.size(),
+    const std::string pattern = withRussianRanges(patternCp1251);
+    impl_->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(),
                                 PCRE2_CASELESS | PCRE2_DOTALL | PCRE2_DOLLAR_ENDONLY, &error, &offset,
                                 context);
     pcre2_compile_context_free(context);

@@ -17,7 +17,8 @@ public:
 /// letter is one character. Its semantics: "\w" is ASCII letters, digits, "_" and the 66
 /// Russian letters (Ё and ё included); "\b" is the edge of such a character; "\s" is blank,
 /// tab, CR, LF, form feed and "-"; Russian letters match case-sensitively, ASCII letters
-/// regardless of case; "^" and "$" mean the text's ends; "." also matches line breaks;
+/// regardless of case; a range of Russian letters in a class follows the alphabet, so
+/// "[а-я]" includes "ё"; "^" and "$" mean the text's ends; "." also matches line breaks;
 /// repetition is greedy. Compiled with the JIT where it is available.
 class SclonMatcher {
 public:

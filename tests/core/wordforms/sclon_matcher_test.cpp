@@ -58,6 +58,18 @@ INSTANTIATE_TEST_SUITE_P(Anchors, SclonMatching, ::testing::Values(
     MatchCase{"а$", "а\n", false},                    // "$" is the very end
     MatchCase{"^б", "а\nб", false}));
 
+INSTANTIATE_TEST_SUITE_P(RussianRanges, SclonMatching, ::testing::Values(
+    MatchCase{"^[а-я]+$", "ёжик", true},
+    MatchCase{"^[А-Я]+$", "ЁЖИК", true},
+    MatchCase{"^[А-я]+$", "Ёё", true},
+    MatchCase{"^[а-ж]$", "ё", true},
+    MatchCase{"^[а-е]$", "ё", false},
+    MatchCase{"^[ж-я]$", "ё", false},
+    MatchCase{"^[^а-я]$", "ё", false},
+    MatchCase{"^[]а-я]$", "]", true},
+    MatchCase{"^[а\\-я]$", "ё", false},            // an escaped "-" is no range
+    MatchCase{"^а-я$", "а-я", true}));               // outside a class it is plain text
+
 struct ReplaceCase {
     std::string pattern;
     std::string replacement;
