@@ -6,6 +6,7 @@ namespace lexorama::cli {
 
 int dumpCommand(const std::vector<std::string> &, std::ostream &, std::ostream &);
 int convertCommand(const std::vector<std::string> &, std::ostream &, std::ostream &);
+int sayCommand(const std::vector<std::string> &, std::ostream &, std::ostream &);
 int transcribeCommand(const std::vector<std::string> &, std::ostream &, std::ostream &);
 int formsCommand(const std::vector<std::string> &, std::ostream &, std::ostream &);
 
@@ -14,6 +15,7 @@ const std::vector<Command> &commands()
     static const std::vector<Command> list = {
         {"dump", "dump FILE.pls", dumpCommand},
         {"convert", "convert IN.pls OUT.pls [--no-bom]", convertCommand},
+        {"say", "say [--list-voices] [--voice NAME] [--rate R] [--ipa] [--wav OUT.wav] [--phonemes] TEXT", sayCommand},
         {"transcribe", "transcribe [--bulk] [--rules FILE] [--fixes FILE] [WORD...]", transcribeCommand},
         {"forms", "forms [--ipa] [--dictionary FILE.zlib] [--rules FILE] WORD | forms --dump", formsCommand},
     };
