@@ -9,6 +9,7 @@
 #include "lexicon/edit_panel_sync.h"
 #include "lexicon/lexicon_layout.h"
 #include "lexicon/pls_file.h"
+#include "tools/record_marks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -110,9 +111,11 @@ void MainWindow::FormCreate()
 {
     buildLayout();
     buildActions();
+    buildPopupMenus();
     wireCommands();
 
     Table1.setAfterScroll([this] { Table1AfterScroll(); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
     PageControl1->setCurrentWidget(TabSheet1);
 
     const QString programFolder = QCoreApplication::applicationDirPath();
@@ -320,6 +323,89 @@ void MainWindow::buildActions()
     addAction(DataSetDelete);
 }
 
+QAction *MainWindow::popupItem(QWidget *owner, const char *caption, const char *name,
+                               const std::function<void()> &handler)
+{
+    auto *a = new QAction(QString::fromUtf8(caption), owner);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setEnabled(static_cast<bool>(handler)); // commands not in the program yet stand disabled
+    if (handler)
+        connect(a, &QAction::triggered, this, handler);
+    owner->addAction(a);
+    return a;
+}
+
+void MainWindow::buildPopupMenus()
+{
+    // PopupMenu1: the lexicon grid, the duplicates page's left grid and the edit panel.
+    for (QWidget *owner : std::initializer_list<QWidget *>{DBGrid1, DBGrid3, Panel4}) {
+        owner->setContextMenuPolicy(Qt::ActionsContextMenu);
+        popupItem(owner, "Фонема", "PhonemePopupMenuItem");
+        popupItem(owner, "Обновить фонемы в помеченных записях", "UpdateMarkedPhonemesMenuItem");
+        popupItem(owner, "Создать новые фонемы", "CreateNewPhonemesMenuItem");
+        popupItem(owner, "Обновить все фонемы ниже курсора", "UpdateAllPhonemesMenuItem");
+        popupItem(owner, "Удалить помеченные записи", "DeleteSelectedRecordsGrid1MenuItem",
+                  [this] { DeleteSelectedRecordsGrid1MenuItemClick(); });
+        popupItem(owner, "Удалить непомеченные записи", "DeleteUnSelectedRecordsGrid1MenuItem",
+                  [this] { DeleteUnSelectedRecordsGrid1MenuItemClick(); });
+        popupItem(owner, "Отметить все", "SelectAllFromDBGrid1MenuItem", [this] { SelectAllFromDBGrid1MenuItemClick(); });
+        popupItem(owner, "Отменить отметку", "ClearSelectionGrid1MenuItem", [this] { ClearSelectionGrid1MenuItemClick(); });
+    }
+    // PopupMenu2: the duplicates grid.
+    DoubleDBGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    popupItem(DoubleDBGrid, "Экспорт данных", "ExportDoubleMenuItem");
+    popupItem(DoubleDBGrid, "Удалить помеченные записи", "DeleteSelectedRecordsDoubleGridMenuItem",
+              [this] { deleteMarks(DoubleTable, DataSourceDouble, true); });
+    popupItem(DoubleDBGrid, "Удалить непомеченные записи", "DeleteUnSelectedRecordsDoubleGridMenuItem",
+              [this] { deleteMarks(DoubleTable, DataSourceDouble, false); });
+    popupItem(DoubleDBGrid, "Отменить отметку", "ClearSelectionDoubleGridMenuItem",
+              [this] { clearMarks(DoubleTable, DataSourceDouble); });
+}
+
+void MainWindow::deleteMarks(lexicon::RecordTable &table, LexiconTableModel *model, bool marked)
+{
+    if (marked)
+        tools::RecordMarks::deleteSelected(table);
+    else
+        tools::RecordMarks::deleteUnselected(table);
+    model->marksChanged();
+}
+
+void MainWindow::clearMarks(lexicon::RecordTable &table, LexiconTableModel *model)
+{
+    table.clearMarks();
+    model->marksChanged();
+}
+
+void MainWindow::DeleteSelectedRecordsGrid1MenuItemClick()
+{
+    deleteMarks(Table1, DataSource1, true);
+}
+
+void MainWindow::DeleteUnSelectedRecordsGrid1MenuItemClick()
+{
+    deleteMarks(Table1, DataSource1, false);
+}
+
+void MainWindow::SelectAllFromDBGrid1MenuItemClick()
+{
+    tools::RecordMarks::selectAll(Table1);
+    DataSource1->marksChanged();
+}
+
+void MainWindow::ClearSelectionGrid1MenuItemClick()
+{
+    clearMarks(Table1, DataSource1);
+}
+
+void MainWindow::PageControl1Change()
+{
+    const bool duplicates = PageControl1->currentWidget() == TabSheet2;
+    DBNavigator2->setTable(duplicates ? &DoubleTable : &Table2);
+    ToolBar2->setVisible(duplicates);
+    ToolBar2->setEnabled(duplicates);
+}
+
 void MainWindow::wireCommands()
 {
     const std::pair<const char *, void (MainWindow::*)()> commands[] = {
@@ -413,7 +499,9 @@ void MainWindow::DataSetDeleteExecute()
 
 void MainWindow::ColumnsButtonClick()
 {
+    DoubleDBGrid->autoSizeColumns();
     DBGrid1->autoSizeColumns();
+    DBGrid3->autoSizeColumns();
 }
 
 void MainWindow::emptyLexiconTables()
@@ -428,9 +516,7 @@ void MainWindow::emptyLexiconTables()
 void MainWindow::showLexiconPage()
 {
     PageControl1->setCurrentWidget(TabSheet1);
-    DBNavigator2->setTable(&Table2);
-    ToolBar2->setEnabled(false);
-    ToolBar2->setVisible(false);
+    PageControl1Change();
 }
 
 void MainWindow::OpenFileMenuItemClick()

@@ -5,6 +5,7 @@
 #include "lexicon/record_table.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -74,6 +75,11 @@ public:
     void SaveSpeedButtonClick();
     void DataSetDeleteExecute();
     void ColumnsButtonClick();
+    void DeleteSelectedRecordsGrid1MenuItemClick();
+    void DeleteUnSelectedRecordsGrid1MenuItemClick();
+    void SelectAllFromDBGrid1MenuItemClick();
+    void ClearSelectionGrid1MenuItemClick();
+    void PageControl1Change();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -87,6 +93,11 @@ private:
     QWidget *buildBottomBar();
     void buildActions();
     void wireCommands();
+    void buildPopupMenus();
+    QAction *popupItem(QWidget *owner, const char *caption, const char *name,
+                       const std::function<void()> &handler = {});
+    void deleteMarks(lexicon::RecordTable &table, LexiconTableModel *model, bool marked);
+    void clearMarks(lexicon::RecordTable &table, LexiconTableModel *model);
     void Table1AfterScroll();
     void GraphemeEdit1EditingDone();
     bool FormCloseQuery();
