@@ -5,6 +5,7 @@
 #include "wordforms/cp1251.h"
 #include "wordforms/stress_marks.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -20,6 +21,21 @@ namespace {
 
 const std::string kFallbackNote = ": формы слов строятся только по правилам генератора.";
 
+// Calls visit for every piece of text between separators (empty pieces included) until it
+// returns true; returns whether it did.
+template <typename Visit>
+bool anyPiece(std::string_view text, char separator, Visit visit)
+{
+    for (std::size_t start = 0;;) {
+        const std::size_t end = std::min(text.find(separator, start), text.size());
+        if (visit(text.substr(start, end - start)))
+            return true;
+        if (end == text.size())
+            return false;
+        start = end + 1;
+    }
+}
+
 } // namespace
 
 WordFormsModule::WordFormsModule()
@@ -28,24 +44,27 @@ WordFormsModule::WordFormsModule()
 }
 
 WordFormsModule::WordFormsModule(std::optional<std::string_view> compressedDictionary)
-    : dictionary_(std::async(std::launch::async, [compressedDictionary] {
-          auto dictionary = std::make_shared<Dictionary>();
-          if (!compressedDictionary) {
-              dictionary->problem = "Словарь словоформ " + std::string(kDictionaryResource) +
-                                    " отсутствует в программе" + kFallbackNote;
-              return std::shared_ptr<const Dictionary>(dictionary);
-          }
-          try {
-              dictionary->forms = SclonForms::inflate(*compressedDictionary);
-          } catch (const std::exception &e) {
-              dictionary->problem = "Словарь словоформ " + std::string(kDictionaryResource) +
-                                    " поврежден (" + e.what() + ")" + kFallbackNote;
-          }
-          dictionary->locate = LocateList(dictionary->forms);
-          return std::shared_ptr<const Dictionary>(dictionary);
-      }))
+    : dictionary_(std::async(std::launch::async, [compressedDictionary] { return load(compressedDictionary); }))
     , rules_(SclonRules::builtIn())
 {
+}
+
+std::shared_ptr<const WordFormsModule::Dictionary>
+WordFormsModule::load(std::optional<std::string_view> compressedDictionary)
+{
+    auto dictionary = std::make_shared<Dictionary>();
+    const std::string name(kDictionaryResource);
+    if (!compressedDictionary) {
+        dictionary->problem = "Словарь словоформ " + name + " отсутствует в программе" + kFallbackNote;
+        return dictionary;
+    }
+    try {
+        dictionary->forms = SclonForms::inflate(*compressedDictionary);
+    } catch (const std::exception &e) {
+        dictionary->problem = "Словарь словоформ " + name + " поврежден (" + e.what() + ")" + kFallbackNote;
+    }
+    dictionary->locate = LocateList(dictionary->forms);
+    return dictionary;
 }
 
 WordFormsModule::~WordFormsModule() = default;
@@ -104,16 +123,11 @@ std::vector<std::string> WordFormsModule::Spisok(std::string_view word)
 std::vector<std::string> WordFormsModule::listFromPieces(std::string_view text, char separator, bool skipEmpty)
 {
     list_.clear();
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = std::min(text.find(separator, start), text.size());
-        const std::string_view piece = text.substr(start, end - start);
+    anyPiece(text, separator, [&](std::string_view piece) {
         if (!(skipEmpty && piece.empty()))
             list_.add(piece);
-        if (end == text.size())
-            break;
-        start = end + 1;
-    }
+        return false;
+    });
     return list_.items();
 }
 
@@ -127,7 +141,7 @@ bool WordFormsModule::applyUserRules(const std::string &path, Feedback &feedback
     rules_ = SclonRules();
     list_.clear();
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    if (!in || std::filesystem::is_directory(path)) {
         feedback.message("Unable to open file \"" + path + "\"");
         return false;
     }
@@ -145,13 +159,8 @@ std::vector<std::string> WordFormsModule::formsForTyped(std::string_view typed)
     const std::string lowered = cp1251::fromUtf8(toLower(typed));
     if (const auto line = locateList().longestKnownBeginning(lowered)) {
         const std::string forms = stripStressMarks(dictionary().forms(*line));
-        std::size_t start = 0;
-        while (start <= forms.size()) {
-            const std::size_t end = std::min(forms.find(',', start), forms.size());
-            if (std::string_view(forms).substr(start, end - start) == lowered)
-                return formsOfLine(*line);
-            start = end + 1;
-        }
+        if (anyPiece(forms, ',', [&lowered](std::string_view form) { return form == lowered; }))
+            return formsOfLine(*line);
     }
     return Spisok(typed);
 }

@@ -69,6 +69,7 @@ public:
 private:
     struct Dictionary;
 
+    static std::shared_ptr<const Dictionary> load(std::optional<std::string_view> compressedDictionary);
     const Dictionary &loaded() const;
     std::vector<std::string> listFromPieces(std::string_view text, char separator, bool skipEmpty);
 

@@ -131,6 +131,8 @@ TEST_F(WordFormsModuleTest, UnreadableUserRulesLeaveNoRule)
     EXPECT_EQ(module.rules().lineCount(), 0u);
     EXPECT_EQ(module.Spisok("лайфхак"), Forms{""});
     EXPECT_EQ(module.Sclonenie("рука").size(), 10u); // the dictionary still answers
+    test::TempDir dir;
+    EXPECT_FALSE(module.applyUserRules(dir.path(), feedback));
 }
 
 TEST_F(WordFormsModuleTest, InvalidUserPatternIsReportedWhenReached)
