@@ -25,4 +25,4 @@ sudo=""
 export DEBIAN_FRONTEND=noninteractive
 apt_opts=(-o DPkg::Lock::Timeout=600 -q -y)
 $sudo apt-get "${apt_opts[@]}" update
-$sudo apt-get "${apt_opts[@]}" install --no-install-recommends "${missing[@]}"
+$sudo apt-get "${apt_opts[@]}" install "${missing[@]}"
