@@ -1,10 +1,8 @@
 #include "speech/reading_commands.h"
 
+#include "phonetics/ipa_check.h"
 #include "speech/phoneme_markup.h"
 
-#include <unicode/utf8.h>
-
-#include <cstdint>
 #include <thread>
 
 namespace lexorama::speech {
@@ -19,8 +17,8 @@ std::string fieldText(const lexicon::RecordTable &table, std::string_view name)
 } // namespace
 
 ReadingCommands::ReadingCommands(SpeechBinding &speech, lexicon::RecordTable &table1, ReadingPanel &panel,
-                                 Feedback &feedback, ForbiddenChar badIpaChar)
-    : speech_(speech), table1_(table1), panel_(panel), feedback_(feedback), badIpaChar_(std::move(badIpaChar)),
+                                 Feedback &feedback)
+    : speech_(speech), table1_(table1), panel_(panel), feedback_(feedback),
       pause_([](std::chrono::milliseconds time) { std::this_thread::sleep_for(time); })
 {
 }
@@ -28,19 +26,6 @@ ReadingCommands::ReadingCommands(SpeechBinding &speech, lexicon::RecordTable &ta
 void ReadingCommands::speakTranscription(std::string_view ipa)
 {
     speech_.ReadText(phonemeMarkup(ipa), true);
-}
-
-bool ReadingCommands::acceptable(std::string_view transcription) const
-{
-    const auto *bytes = reinterpret_cast<const std::uint8_t *>(transcription.data());
-    const auto length = static_cast<std::int32_t>(transcription.size());
-    for (std::int32_t i = 0; i < length;) {
-        UChar32 c;
-        U8_NEXT(bytes, i, length, c);
-        if (c >= 0 && badIpaChar_(static_cast<char32_t>(c)))
-            return false;
-    }
-    return true;
 }
 
 void ReadingCommands::ReadTextFromTable(std::string_view text, bool transcription)
@@ -75,7 +60,7 @@ void ReadingCommands::ReadTextExecute()
 void ReadingCommands::ReadPhonemeButtonClick()
 {
     const std::string transcription = panel_.phonemeText();
-    if (acceptable(transcription))
+    if (phonetics::isAcceptableTranscription(transcription))
         speakTranscription(transcription);
     playing_ = false;
 }

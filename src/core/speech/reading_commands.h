@@ -20,8 +20,6 @@ namespace lexorama::speech {
 /// the playing flag tells a running playback whether to go on.
 class ReadingCommands {
 public:
-    /// Whether one character may not stand in a transcription.
-    using ForbiddenChar = std::function<bool(char32_t)>;
     /// The word's transcription in the active dictionaries, if they have one.
     using IndexLookup = std::function<std::optional<std::string>(std::string_view word)>;
     using Pause = std::function<void(std::chrono::milliseconds)>;
@@ -31,7 +29,7 @@ public:
     static constexpr int kWaitAfterText = 1000;
 
     ReadingCommands(SpeechBinding &speech, lexicon::RecordTable &table1, ReadingPanel &panel,
-                    Feedback &feedback, ForbiddenChar badIpaChar);
+                    Feedback &feedback);
 
     /// Until a lookup is set, no word is found in the dictionaries.
     void setIndexLookup(IndexLookup lookup) { lookup_ = std::move(lookup); }
@@ -41,8 +39,8 @@ public:
     /// F2, ReadWordButton, "Слово со словарем": the panel's word, as the dictionaries
     /// transcribe it when they hold it. Does not wait.
     void ReadTextExecute();
-    /// ReadPhonemeButton and F3: the panel's transcription, unless a character of it is
-    /// forbidden (then nothing, silently).
+    /// ReadPhonemeButton and F3: the panel's transcription, unless BadIPAChar rejects a
+    /// character of it (then nothing, silently).
     void ReadPhonemeButtonClick();
     /// ReadAliasButton: the panel's alias as plain text.
     void ReadAliasButtonClick();
@@ -73,7 +71,6 @@ public:
 
 private:
     void speakTranscription(std::string_view ipa);
-    bool acceptable(std::string_view transcription) const;
     void waitUntilSpoken();
     void readFromDictionaries(const std::string &word);
     void readWordThenTranscription(const std::string &word, const std::string &transcription);
@@ -83,7 +80,6 @@ private:
     lexicon::RecordTable &table1_;
     ReadingPanel &panel_;
     Feedback &feedback_;
-    ForbiddenChar badIpaChar_;
     IndexLookup lookup_;
     Pause pause_;
     bool playing_ = false;

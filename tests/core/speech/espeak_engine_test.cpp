@@ -1,10 +1,13 @@
 #include "speech/espeak_engine.h"
 
+#include "phonetics/phoneme_alphabet.h"
+
 #include "speech/espeak_rate.h"
 #include "speech/null_audio_output.h"
 #include "speech/pcm_recorder.h"
 #include "speech/phoneme_markup.h"
 #include "speech/pulse_audio_output.h"
+#include "speech/speech_binding.h"
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
@@ -16,6 +19,7 @@
 #include <chrono>
 #include <filesystem>
 #include <mutex>
+#include <set>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -205,18 +209,18 @@ AlphabetCase symbol(const std::string &s, const std::string &spoken)
     return {s, "ˈat" + s + "ma", "A " + spoken};
 }
 
-INSTANTIATE_TEST_SUITE_P(StressedVowels, EspeakAlphabet, ::testing::Values(
+const std::vector<AlphabetCase> kStressedVowels = {
     stressedVowel("a", "A"), stressedVowel("ä", "A"), stressedVowel("ɑ", "A"), stressedVowel("æ", "A"),
     stressedVowel("e", "e"), stressedVowel("je", "j e"), stressedVowel("ɛ", "E"), stressedVowel("i", "i"),
     stressedVowel("ɨ", "y"), stressedVowel("o", "o"), stressedVowel("ɵ", "8"), stressedVowel("u", "u"),
-    stressedVowel("ʉ", "u\"")));
+    stressedVowel("ʉ", "u\"")};
 
-INSTANTIATE_TEST_SUITE_P(UnstressedVowels, EspeakAlphabet, ::testing::Values(
+const std::vector<AlphabetCase> kUnstressedVowels = {
     unstressedVowel("@", "@"), unstressedVowel("ɐ", "V#"), unstressedVowel("ə", "@"),
     unstressedVowel("o", "o"), unstressedVowel("ɪ", "I"), unstressedVowel("ɨ", "y"),
-    unstressedVowel("ʊ", "u"), unstressedVowel("ʉ", "u\"")));
+    unstressedVowel("ʊ", "u"), unstressedVowel("ʉ", "u\"")};
 
-INSTANTIATE_TEST_SUITE_P(Consonants, EspeakAlphabet, ::testing::Values(
+const std::vector<AlphabetCase> kConsonants = {
     consonant("b", "b"), consonant("bʲ", "b ;"), consonant("d", "d"), consonant("dʲ", "d;"),
     consonant("f", "f"), consonant("fʲ", "f ;"), consonant("ɡ", "g"), consonant("ɡʲ", "g ;"),
     consonant("ɣ", "Q"), consonant("j", "j"), consonant("k", "k"), consonant("kʲ", "k ;"),
@@ -226,14 +230,33 @@ INSTANTIATE_TEST_SUITE_P(Consonants, EspeakAlphabet, ::testing::Values(
     consonant("ʂ", "S"), consonant("ɕː", "S; S;"), consonant("t", "t"), consonant("tʲ", "t;"),
     consonant("t͡s", "ts"), consonant("t͡ɕ", "tS;"), consonant("v", "v"), consonant("vʲ", "v ;"),
     consonant("x", "x"), consonant("xʲ", "x ;"), consonant("z", "z"), consonant("zʲ", "z;"),
-    consonant("ʐ", "Z"), consonant("ʑː", "Z; Z;")));
+    consonant("ʐ", "Z"), consonant("ʑː", "Z; Z;")};
 
-INSTANTIATE_TEST_SUITE_P(Symbols, EspeakAlphabet, ::testing::Values(
+const std::vector<AlphabetCase> kSymbols = {
     symbol("ˈ", "t m A"), symbol("ˌ", "t m A"), symbol("\u0306", "t m a#"), symbol("ˑ", "t m a#"),
     symbol("ː", "t t m a#"), symbol(".", "t m a#"), symbol("‿", "t m a#"), symbol("\u031A", "t m a#"),
     symbol("ʲ", "t; m a#"), symbol("ʷ", "t m a#"), symbol("ⁿ", "t m a#"), symbol("ʰ", "t m a#"),
     symbol("˭", "t m a#"), symbol("ˠ", "t m a#"), symbol("ˤ", "t m a#"), symbol("ˡ", "t m a#"),
-    symbol("ʼ", "t m a#")));
+    symbol("ʼ", "t m a#")};
+
+INSTANTIATE_TEST_SUITE_P(StressedVowels, EspeakAlphabet, ::testing::ValuesIn(kStressedVowels));
+INSTANTIATE_TEST_SUITE_P(UnstressedVowels, EspeakAlphabet, ::testing::ValuesIn(kUnstressedVowels));
+INSTANTIATE_TEST_SUITE_P(Consonants, EspeakAlphabet, ::testing::ValuesIn(kConsonants));
+INSTANTIATE_TEST_SUITE_P(Symbols, EspeakAlphabet, ::testing::ValuesIn(kSymbols));
+
+// Every symbol of the built-in phoneme alphabet has its row above.
+TEST(EspeakAlphabetRows, CoverTheBuiltInAlphabet)
+{
+    std::set<std::string> covered;
+    for (const auto *rows : {&kStressedVowels, &kUnstressedVowels, &kConsonants, &kSymbols})
+        for (const AlphabetCase &row : *rows)
+            covered.insert(row.symbol);
+    std::vector<std::string> missing;
+    for (const phonetics::PhonemeAlphabet::Row &row : phonetics::PhonemeAlphabet().rows())
+        if (!row.symbol.empty() && !covered.contains(row.symbol))
+            missing.push_back(row.symbol);
+    EXPECT_THAT(missing, ElementsAre());
+}
 
 // Engines that play in real time, through an output that keeps time without a device.
 class EspeakTiming : public ::testing::Test {
@@ -323,6 +346,27 @@ TEST_F(EspeakTiming, EndsCleanlyWhileSpeaking)
         engine.speak("Раз, два, три, четыре, пять, шесть, семь, восемь, девять, десять.");
     }
     EspeakEngine next(silentDevice()); // the process's espeak is free again
+    EXPECT_FALSE(next.voices().empty());
+}
+
+// The binding on the real engine, as the window runs it: with no stored choice the Russian
+// voice is chosen; speaking does not hold the caller; closing while speaking ends cleanly.
+TEST(EspeakBinding, StartsRussianSpeaksAndClosesWhileSpeaking)
+{
+    SilentFeedback feedback;
+    {
+        SpeechBinding binding(EspeakEngine::factory(), feedback);
+        binding.TTSInit();
+        ASSERT_TRUE(binding.hasVoices());
+        EXPECT_EQ(binding.itemIndex(), 0);
+        EXPECT_EQ(binding.voiceNames().front(), "Russian");
+        binding.ReinitTTSActionExecute(binding.itemIndex()); // a second engine replaces the first
+        EXPECT_EQ(binding.itemIndex(), 0);
+        binding.ReadText("Раз, два, три, четыре, пять, шесть, семь, восемь, девять, десять.", false);
+        EXPECT_FALSE(binding.WaitUntilDone(0));
+        binding.TTSDone();
+    }
+    EspeakEngine next; // the worker has been joined and espeak is free again
     EXPECT_FALSE(next.voices().empty());
 }
 

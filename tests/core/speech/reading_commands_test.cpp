@@ -34,12 +34,6 @@ struct FakePanel : ReadingPanel {
     int syncs = 0;
 };
 
-// Cyrillic letters and a few ASCII signs, as the transcription check forbids them.
-bool forbidden(char32_t c)
-{
-    return (c >= U'А' && c <= U'я') || c == U'!' || c == U'-';
-}
-
 std::string markup(const std::string &ipa) { return "markup " + phonemeMarkup(ipa); }
 
 class ReadingCommandsTest : public ::testing::Test {
@@ -76,7 +70,7 @@ protected:
     SpeechBinding binding{[this] { return engine; }, feedback};
     RecordTable table1{lexicon::lexiconLayout()};
     FakePanel panel;
-    ReadingCommands commands{binding, table1, panel, feedback, forbidden};
+    ReadingCommands commands{binding, table1, panel, feedback};
     std::vector<long> pauses;
 };
 
@@ -136,7 +130,7 @@ TEST_F(ReadingCommandsTest, AliasCellReadsThePanelsAlias)
 
 TEST_F(ReadingCommandsTest, TranscriptionWithAForbiddenCharacterStaysSilent)
 {
-    for (const std::string bad : {"sɐbˈakə!", "sɐbаkə" /* Cyrillic а */, "-"}) {
+    for (const std::string bad : {"sɐbˈakə!", "sɐbаkə" /* Cyrillic а */, "-", "ы", "a=b"}) {
         panel.phoneme = bad;
         commands.setPlaying(true);
         commands.ReadPhonemeButtonClick();
@@ -144,9 +138,9 @@ TEST_F(ReadingCommandsTest, TranscriptionWithAForbiddenCharacterStaysSilent)
     }
     EXPECT_THAT(engine->calls(), IsEmpty());
 
-    panel.phoneme = "sɐbˈakə";
+    panel.phoneme = "sʲˈelʲ‿ˈæ 12";
     commands.ReadPhonemeButtonClick();
-    EXPECT_THAT(engine->calls(), ElementsAre(markup("sɐbˈakə")));
+    EXPECT_THAT(engine->calls(), ElementsAre(markup("sʲˈelʲ‿ˈæ 12")));
 }
 
 TEST_F(ReadingCommandsTest, ReadWordUsesTheDictionariesTranscriptionWhenFound)
