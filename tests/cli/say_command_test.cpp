@@ -39,6 +39,13 @@ TEST(SayCommand, WritesTheTranscriptionAsEspeakSpeaksIt)
     EXPECT_GT(bytes.size() - 44, 22050u / 4);           // at least a quarter of a second
 }
 
+TEST(SayCommand, HelpGoesToTheOutput)
+{
+    const CliRun run = runCliCaptured({"say", "--help"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_THAT(run.out, HasSubstr("--list-voices"));
+}
+
 TEST(SayCommand, ListsTheRussianVoiceFirst)
 {
     const CliRun run = runCliCaptured({"say", "--list-voices"});

@@ -148,6 +148,10 @@ int say(const SayOptions &options, std::ostream &out, std::ostream &err)
 /// say [--list-voices] [--voice NAME] [--rate R] [--ipa] [--wav OUT.wav] [--phonemes] TEXT
 int sayCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        out << kUsage;
+        return Success;
+    }
     const auto options = parseArgs(args);
     if (!options) {
         err << kUsage;
