@@ -141,8 +141,10 @@ SclonMatcher::SclonMatcher(std::string_view patternCp1251)
     int error = 0;
     PCRE2_SIZE offset = 0;
     const std::string pattern = withRussianRanges(patternCp1251);
+    // No auto-possessification: it takes byte 0xFF ("я") for a non-word character whatever
+    // the tables say, and would make "\w+" before "я" possessive, so that "(\w+)ять" missed.
     impl_->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(),
-                                PCRE2_CASELESS | PCRE2_DOTALL | PCRE2_DOLLAR_ENDONLY, &error, &offset,
+                                PCRE2_CASELESS | PCRE2_DOTALL | PCRE2_DOLLAR_ENDONLY | PCRE2_NO_AUTO_POSSESS, &error, &offset,
                                 context);
     pcre2_compile_context_free(context);
     if (!impl_->code)

@@ -37,7 +37,22 @@ INSTANTIATE_TEST_SUITE_P(WordCharacters, SclonMatching, ::testing::Values(
     MatchCase{R"(^\w{4}$)", "рука", true},            // one letter, one character
     MatchCase{R"(^.{4}$)", "ёжик", true},
     MatchCase{R"(\bкалендарь\b)", "адрес-календарь", true},
-    MatchCase{R"(\bрук\b)", "рука", false}));
+    MatchCase{R"(\bрук\b)", "рука", false},
+    MatchCase{R"(\b(\w+)ять\b)", "гулять", true}));
+
+TEST(SclonMatcher, EveryRussianLetterIsAWordCharacter)
+{
+    const std::string letters = "абвгдеёжзийклмнопрстуфхцчшщъыьэюяАБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ";
+    const std::string bytes = fromUtf8(letters);
+    ASSERT_EQ(bytes.size(), 66u);
+    for (const char letter : bytes) {
+        const std::string l(1, letter);
+        EXPECT_TRUE(SclonMatcher("^\\w+" + l + "$").matches("\xE0\xE0" + l)) << toUtf8(l); // backtracks into \w+
+        EXPECT_TRUE(SclonMatcher("\\b" + l + "\\w*" + l + "\\b").matches(l + l)) << toUtf8(l);
+        EXPECT_FALSE(SclonMatcher("\\b" + l + "$").matches("\xE0" + l)) << toUtf8(l);
+        EXPECT_FALSE(SclonMatcher("\\W").matches(l)) << toUtf8(l);
+    }
+}
 
 INSTANTIATE_TEST_SUITE_P(Blanks, SclonMatching, ::testing::Values(
     MatchCase{R"(^\w+\s\w+$)", "адрес-календарь", true},
