@@ -252,7 +252,8 @@ TEST(EspeakAlphabetRows, CoverTheBuiltInAlphabet)
         for (const AlphabetCase &row : *rows)
             covered.insert(row.symbol);
     std::vector<std::string> missing;
-    for (const phonetics::PhonemeAlphabet::Row &row : phonetics::PhonemeAlphabet().rows())
+    const phonetics::PhonemeAlphabet alphabet;
+    for (const phonetics::PhonemeAlphabet::Row &row : alphabet.rows())
         if (!row.symbol.empty() && !covered.contains(row.symbol))
             missing.push_back(row.symbol);
     EXPECT_THAT(missing, ElementsAre());
