@@ -15,6 +15,7 @@
 #include <deque>
 #include <future>
 #include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <thread>
 
