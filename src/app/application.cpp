@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/prompts/qt_prompts.h"
+#include "wordforms/word_forms_module.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -18,8 +19,9 @@ int runApplication(int argc, char **argv)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
+    wordforms::WordFormsModule DataModule2;
     QtPrompts prompts(nullptr);
-    MainWindow window(prompts, MainWindow::defaultSettingsPath());
+    MainWindow window(prompts, DataModule2, MainWindow::defaultSettingsPath());
     window.show();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)

@@ -64,25 +64,25 @@ void LexiconGrid::currentRowChanged(const QModelIndex &current)
 void LexiconGrid::mousePressEvent(QMouseEvent *event)
 {
     const QModelIndex clicked = indexAt(event->position().toPoint());
-    if (model_ && clicked.isValid() && event->button() == Qt::LeftButton) {
-        lexicon::RecordTable &table = model_->table();
-        const auto row = static_cast<std::size_t>(clicked.row());
-        if (event->modifiers() & Qt::ControlModifier) {
-            const auto b = table.bookmarkAt(row);
-            table.setMarked(b, !table.isMarked(b));
-            model_->marksChanged();
-        } else if ((event->modifiers() & Qt::ShiftModifier) && table.position()) {
-            const std::size_t from = std::min(*table.position(), row);
-            const std::size_t to = std::max(*table.position(), row);
-            for (std::size_t r = from; r <= to; ++r)
-                table.setMarked(table.bookmarkAt(r), true);
-            model_->marksChanged();
-        }
-        setCurrentIndex(clicked);
-        event->accept();
+    const auto modifiers = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+    if (!model_ || !clicked.isValid() || event->button() != Qt::LeftButton || modifiers == Qt::NoModifier) {
+        QTableView::mousePressEvent(event); // a plain click moves the cursor and keeps the marks
         return;
     }
-    QTableView::mousePressEvent(event);
+    lexicon::RecordTable &table = model_->table();
+    const auto row = static_cast<std::size_t>(clicked.row());
+    if (modifiers & Qt::ControlModifier) {
+        const auto b = table.bookmarkAt(row);
+        table.setMarked(b, !table.isMarked(b));
+    } else if (table.position()) {
+        const std::size_t from = std::min(*table.position(), row);
+        const std::size_t to = std::max(*table.position(), row);
+        for (std::size_t r = from; r <= to; ++r)
+            table.setMarked(table.bookmarkAt(r), true);
+    }
+    model_->marksChanged();
+    setCurrentIndex(clicked);
+    event->accept();
 }
 
 void LexiconGrid::autoSizeColumns()

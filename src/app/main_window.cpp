@@ -9,6 +9,7 @@
 #include "lexicon/edit_panel_sync.h"
 #include "lexicon/lexicon_layout.h"
 #include "lexicon/pls_file.h"
+#include "phonetics/alphabet_table.h"
 #include "tools/record_marks.h"
 
 #include <QAction>
@@ -51,12 +52,6 @@ lexicon::FieldLayout duplicatesLayout()
                                  {"lexname", FieldType::String, 30}});
 }
 
-lexicon::FieldLayout alphabetLayout()
-{
-    using lexicon::FieldType;
-    return lexicon::FieldLayout({{"Field1", FieldType::String, 0}, {"Field2", FieldType::String, 0}});
-}
-
 std::vector<LexiconTableModel::Column> allColumns(const lexicon::FieldLayout &layout)
 {
     std::vector<LexiconTableModel::Column> columns;
@@ -72,14 +67,16 @@ QString fromStd(std::string_view s)
 
 } // namespace
 
-MainWindow::MainWindow(Prompts &prompts, std::string settingsPath, QWidget *parent)
+MainWindow::MainWindow(Prompts &prompts, wordforms::WordFormsModule &wordForms, std::string settingsPath,
+                       QWidget *parent)
     : QMainWindow(parent),
       Table1(lexicon::lexiconLayout()),
       CurrentRecordTable(lexicon::lexiconLayout()),
       TempTable(lexicon::scratchLayout()),
       DoubleTable(duplicatesLayout()),
-      Table2(alphabetLayout()),
+      Table2(phonetics::alphabetLayout()),
       prompts_(prompts),
+      wordForms_(wordForms),
       feedback_(prompts, [this](const QString &text) { showStatus(text); }),
       settingsPath_(std::move(settingsPath))
 {
@@ -113,6 +110,7 @@ void MainWindow::FormCreate()
     buildActions();
     buildPopupMenus();
     wireCommands();
+    wirePhonetics();
 
     Table1.setAfterScroll([this] { Table1AfterScroll(); });
     connect(PageControl1, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
@@ -340,10 +338,12 @@ void MainWindow::buildPopupMenus()
     // PopupMenu1: the lexicon grid, the duplicates page's left grid and the edit panel.
     for (QWidget *owner : std::initializer_list<QWidget *>{DBGrid1, DBGrid3, Panel4}) {
         owner->setContextMenuPolicy(Qt::ActionsContextMenu);
-        popupItem(owner, "Фонема", "PhonemePopupMenuItem");
-        popupItem(owner, "Обновить фонемы в помеченных записях", "UpdateMarkedPhonemesMenuItem");
-        popupItem(owner, "Создать новые фонемы", "CreateNewPhonemesMenuItem");
-        popupItem(owner, "Обновить все фонемы ниже курсора", "UpdateAllPhonemesMenuItem");
+        popupItem(owner, "Фонема", "PhonemePopupMenuItem", [this] { PhonemePopupMenuItemClick(); });
+        popupItem(owner, "Обновить фонемы в помеченных записях", "UpdateMarkedPhonemesMenuItem",
+                  [this] { UpdateMarkedPhonemesMenuItemClick(); });
+        popupItem(owner, "Создать новые фонемы", "CreateNewPhonemesMenuItem", [this] { CreateNewPhonemesMenuItemClick(); });
+        popupItem(owner, "Обновить все фонемы ниже курсора", "UpdateAllPhonemesMenuItem",
+                  [this] { UpdateAllPhonemesMenuItemClick(); });
         popupItem(owner, "Удалить помеченные записи", "DeleteSelectedRecordsGrid1MenuItem",
                   [this] { DeleteSelectedRecordsGrid1MenuItemClick(); });
         popupItem(owner, "Удалить непомеченные записи", "DeleteUnSelectedRecordsGrid1MenuItem",
@@ -415,6 +415,7 @@ void MainWindow::wireCommands()
         {"SaveFileWithBOMMenuItem", &MainWindow::SaveFileWithBOMMenuItemClick},
         {"SaveFileMenuItem", &MainWindow::SaveFileMenuItemClick},
         {"ExitMenuItem", &MainWindow::ExitMenuItemClick},
+        {"SclonenieMenuItem", &MainWindow::SclonenieMenuItemClick},
     };
     for (const auto &[name, handler] : commands)
         connect(menu_->enable(QString::fromLatin1(name)), &QAction::triggered, this, handler);
@@ -466,6 +467,7 @@ void MainWindow::FormActivate()
     activated_ = true;
     startingUp_ = false;
     showStatus(QStringLiteral("Словари загружены."));
+    LoadUserOptions();
 }
 
 void MainWindow::Table1AfterScroll()
@@ -624,7 +626,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::FormCloseQuery()
 {
-    if (!prompts_.question(applicationTitle(), QStringLiteral("Завершить работу?")))
+    closing_ = true; // the word box loses the focus to the question: no transcription then
+    const bool yes = prompts_.question(applicationTitle(), QStringLiteral("Завершить работу?"));
+    closing_ = false;
+    if (!yes)
         return false;
     closeTables();
     return true;

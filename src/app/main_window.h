@@ -3,6 +3,8 @@
 #include "app/window_feedback.h"
 #include "common/settings_file.h"
 #include "lexicon/record_table.h"
+#include "phonetics/phoneme_alphabet.h"
+#include "phonetics/transcriber.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -17,7 +19,12 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
+class QModelIndex;
 class QWidget;
+
+namespace lexorama::wordforms {
+class WordFormsModule;
+}
 
 namespace lexorama::app {
 
@@ -40,8 +47,10 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    /// settingsPath: the XML settings file; the window reads it now and writes it when it closes.
-    MainWindow(Prompts &prompts, std::string settingsPath, QWidget *parent = nullptr);
+    /// wordForms: the word-form data module, created before the window. settingsPath: the XML
+    /// settings file; the window reads it now and writes it when it closes.
+    MainWindow(Prompts &prompts, wordforms::WordFormsModule &wordForms, std::string settingsPath,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     lexicon::RecordTable Table1;
@@ -80,8 +89,15 @@ public:
     void SelectAllFromDBGrid1MenuItemClick();
     void ClearSelectionGrid1MenuItemClick();
     void PageControl1Change();
+    void LoadUserOptions();
+    void SclonenieMenuItemClick();
+    void PhonemePopupMenuItemClick();
+    void UpdateMarkedPhonemesMenuItemClick();
+    void CreateNewPhonemesMenuItemClick();
+    void UpdateAllPhonemesMenuItemClick();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -107,10 +123,23 @@ private:
     void showLexiconPage();
     void showStatus(const QString &text);
     void RestoreProperties();
+    void wirePhonetics();
+    std::optional<std::string> transcribe(const QString &word);
+    void showPanelPhoneme(const std::string &phoneme);
+    void runTranscription(const std::function<void()> &command);
+    std::size_t selectedGridField() const;
+    void GraphemeEdit1Change();
+    void CreatePhoneme();
+    void PhonemeEditEditingDone();
+    void PhonemesToggleBoxChange();
+    void DBGrid2DblClick(const QModelIndex &index);
     void StoreProperties();
 
     Prompts &prompts_;
+    wordforms::WordFormsModule &wordForms_;
     WindowFeedback feedback_;
+    phonetics::Transcriber transcriber_;
+    phonetics::PhonemeAlphabet alphabet_;
     std::string settingsPath_;
     SettingsFile settings_;
     bool startingUp_ = true;

@@ -1,6 +1,4 @@
-#include "app/edit_panel.h"
-#include "app/main_window.h"
-#include "app/prompts/scripted_prompts.h"
+#include "window_fixture.h"
 #include "lexicon/lexicon_layout.h"
 
 #include <QAction>
@@ -11,33 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <QFile>
 
 using namespace lexorama;
 using namespace lexorama::app;
 
-namespace {
-
-QString dataFile(const QString &relative)
-{
-    return QStringLiteral(LEXORAMA_TEST_DATA) + QLatin1Char('/') + relative;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-// Types text as key presses (QTest::keyClicks takes Latin-1 only).
-void type(QWidget *widget, const QString &text)
-{
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
-} // namespace
+using namespace lexorama::app::test;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -76,7 +52,7 @@ void MainWindowTest::init()
 {
     dir_ = std::make_unique<QTemporaryDir>();
     prompts_ = ScriptedPrompts();
-    window_ = std::make_unique<MainWindow>(prompts_, dir_->filePath(QStringLiteral("settings.xml")).toStdString());
+    window_ = std::make_unique<MainWindow>(prompts_, wordForms(), dir_->filePath(QStringLiteral("settings.xml")).toStdString());
 }
 
 void MainWindowTest::cleanup()
@@ -274,7 +250,7 @@ void MainWindowTest::closeAsksAndStoresTheSettings()
     const QByteArray settings = fileBytes(dir_->filePath(QStringLiteral("settings.xml")));
     QVERIFY(settings.contains("AutoloadDicMenuItem.Checked"));
 
-    MainWindow again(prompts_, dir_->filePath(QStringLiteral("settings.xml")).toStdString());
+    MainWindow again(prompts_, wordForms(), dir_->filePath(QStringLiteral("settings.xml")).toStdString());
     QVERIFY(again.menuAction(QStringLiteral("AutoloadDicMenuItem"))->isChecked());
     QVERIFY(again.findChild<EditPanel *>(QStringLiteral("Panel4"))->EditingCheckBox->isChecked());
     QVERIFY(again.menuAction(QStringLiteral("AutoPhonemeMenuItem"))->isChecked());

@@ -70,7 +70,8 @@ std::size_t SclonenieCommand(WordFormsModule &module, lexicon::RecordTable &tabl
     if (backAtStart)
         table.next();
     else
-        table.last();
+        table.first(); // the table was empty: the first appended record is its first
+
     return appended;
 }
 

@@ -19,7 +19,7 @@ std::string emptyDeclensionMessage(std::string_view typed);
 /// The declension command ("Склонение/спряжение", F4) after its input box: appends one record
 /// per form of the typed word to the lexicon table (grapheme without "`", phoneme from the
 /// transcription of the form), sets the status text (the message above, or empty), and makes
-/// the first appended record the current one (the last one when the table was empty). The
+/// the first appended record the current one. The
 /// window empties its search field and calls this with the confirmed, non-empty text.
 /// An error of a generator or transcription rule ends the command with a message; records
 /// appended before it stay. Returns the number of records appended.

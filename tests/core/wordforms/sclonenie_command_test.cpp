@@ -79,11 +79,11 @@ TEST_F(SclonenieCommandTest, SecondaryStressGoesToTheTranscriptionOnly)
     EXPECT_EQ(phonemes[at - graphemes.begin()], "[`авиабАза]");
 }
 
-TEST_F(SclonenieCommandTest, EmptyTableEndsOnTheLastAppendedRecord)
+TEST_F(SclonenieCommandTest, EmptyTableEndsOnTheFirstAppendedRecord)
 {
     lexicon::RecordTable empty(lexicon::lexiconLayout());
     EXPECT_EQ(SclonenieCommand(module, empty, "стол", fakePhoneme, feedback), 10u);
-    EXPECT_EQ(empty.position(), 9u);
+    EXPECT_EQ(empty.position(), 0u);
 }
 
 TEST_F(SclonenieCommandTest, RuleFormsKeepTheTypedStress)
