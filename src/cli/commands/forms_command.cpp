@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <utility>
 
 namespace lexorama::cli {
 
@@ -119,12 +120,12 @@ int formsCommand(const std::vector<std::string> &args, std::ostream &out, std::o
     std::string bytes;
     std::unique_ptr<wordforms::WordFormsModule> module;
     if (options->dictionary) {
-        const auto read = readBytes(*options->dictionary);
+        auto read = readBytes(*options->dictionary);
         if (!read) {
             err << "Unable to open file \"" << *options->dictionary << "\"\n";
             return BadInput;
         }
-        bytes = *read;
+        bytes = std::move(*read);
         module = std::make_unique<wordforms::WordFormsModule>(std::string_view(bytes));
     } else {
         module = std::make_unique<wordforms::WordFormsModule>();
