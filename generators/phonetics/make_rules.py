@@ -216,39 +216,57 @@ def add_chunks(table, consonant):
         if outputs["final"] != caught_final:
             table.add(letters, letters + "</w>", outputs["final"], rank=1)
         if outputs["far"] != default:
-            table.add(letters, STRESS_BEFORE + letters, outputs["far"], rank=2)
-            table.add(letters, letters + STRESS_LATER_AFTER_UNSTRESSED, outputs["far"], rank=3)
-            table.add(letters, VOWEL_BEFORE + letters + LAST_BUT_ONE, outputs["far"], rank=4)
+            # after the stress | before an unstressed syllable that precedes the stress |
+            # before the last syllable of a word whose stress is not marked (not the first)
+            table.add(letters, "|".join((STRESS_BEFORE + letters, letters + STRESS_LATER_AFTER_UNSTRESSED,
+                                         VOWEL_BEFORE + letters + LAST_BUT_ONE)), outputs["far"], rank=2)
         if default_needed:
             table.add(letters, letters, default, rank=9)
     if is_unit:
         table.add(consonant, consonant + "(?![" + VOWELS + "])", cons, context=1)
 
 
+VOICELESS = "кпстфхцчшщ"
+VOICED_TRIGGERS = "бгджз"
+SOFT_DENTAL_MARK = "[ьеёиюяЕЁИЮЯ]"
+
+
+def add_before(table, letters, followers, converted, out, rank, tail=""):
+    """letters before each raw follower (its own rule, so that the rule is only tried where
+    that pair of letters occurs) or before an already rewritten one (`converted`)."""
+    for f in followers:
+        table.add(letters, letters + "(?=" + f + tail + ")", out, context=1, rank=rank)
+    if converted:
+        table.add(letters, letters + "(?=#" + converted + ")", out, context=1, rank=rank)
+
+
 def add_consonant_contexts(table):
     for c in PAIRED + "жшщч":
         ipa = IPA[c]
         soft = "" if c in "жшчщ" else "ʲ"
+        for unit in (c, c + "ь"):
+            mark = "" if unit == c else soft
+            if c in DEVOICE:
+                out = DEVOICE[c] + mark
+                add_before(table, unit, VOICELESS, "(?:[kpsfxʂɕ]|t)", out, 6)
+                # before a voiced consonant that ends the word (it loses its voice)
+                add_before(table, unit, "бвгджз", "", out, 6, tail="ь?$")
+            if c in VOICE:
+                out = VOICE[c] + mark
+                add_before(table, unit, VOICED_TRIGGERS, "[bɡdʐz]", out, 6, tail="(?!ь?$)")
         if c in DEVOICE:
-            table.add(c, c + VOICELESS_NEXT, DEVOICE[c], context=1, rank=6)
-            table.add(c + "ь", c + "ь" + VOICELESS_NEXT, DEVOICE[c] + soft, context=1, rank=6)
             table.add(c, r"(?<=[^\s])" + c + "</w>", DEVOICE[c], context=1, rank=6)
             table.add(c + "ь", c + "ь</w>", DEVOICE[c] + soft, rank=6)
-        if c in VOICE:
-            table.add(c, c + VOICED_NEXT, VOICE[c], context=1, rank=6)
-            table.add(c + "ь", c + "ь" + VOICED_NEXT, VOICE[c] + soft, context=1, rank=6)
         if c in "жшчщ":
             table.add(c + "ь", c + "ь", ipa, rank=9)
         # doubled letters are pronounced as one
         table.add(c, c + "(?=" + c + ")", "", context=1, rank=7)
     # softness passes to a dental before a soft dental, and to н before ч щ
-    soft_dental = "(?=[{0}]" + SOFT_MARK + "|#[{1}]ʲ)"
-    table.add("с", "с" + soft_dental.format("тн", "tn"), "sʲ", context=1, rank=5)
-    table.add("з", "з" + soft_dental.format("дн", "dn"), "zʲ", context=1, rank=5)
-    table.add("н", "н" + soft_dental.format("тдсз", "tdsz"), "nʲ", context=1, rank=5)
-    table.add("д", "д" + soft_dental.format("н", "n"), "dʲ", context=1, rank=5)
-    table.add("н", "н(?=[чщ]|#(?:t͡ɕ|ɕ))", "nʲ", context=1, rank=4)
-    table.add("г", "г(?=[кч]|#(?:k|t͡ɕ))", "x", context=1, rank=4)
+    for c, dentals, out in (("с", "тн", "sʲ"), ("з", "дн", "zʲ"), ("н", "тдсз", "nʲ"), ("д", "н", "dʲ")):
+        ipa_dentals = "".join(IPA[d] for d in dentals)
+        add_before(table, c, dentals, "[" + ipa_dentals + "]ʲ", out, 5, tail=SOFT_DENTAL_MARK)
+    add_before(table, "н", "чщ", "(?:t͡ɕ|ɕ)", "nʲ", 4)
+    add_before(table, "г", "кч", "(?:k|t͡ɕ)", "x", 4)
 
 
 def add_silent_letters(table):
@@ -260,20 +278,32 @@ def add_silent_letters(table):
         table.add(letter, pattern, "", context=len(before) + len(after), rank=3)
 
 
+NOT_CONSONANT_BEFORE = list(VOWELS + "ьъ")
+
+
+def add_glide(table, vowel, tail, out, context=1, rank=5):
+    """A vowel that follows no consonant: after a vowel, "ь" or "ъ" (one rule per letter
+    before it, so each is tried only where that pair occurs), at the start of the text, or
+    after a blank, hyphen or accent mark."""
+    for before in NOT_CONSONANT_BEFORE:
+        table.add(vowel, "(?<=" + before + ")" + vowel + tail, out, context=context + 1, rank=rank)
+    table.add(vowel, "<w>" + vowel + tail, out, context=context, rank=rank)
+    table.add(vowel, r"(?<=[\s`\-])" + vowel + tail, out, context=context + 1, rank=rank)
+
+
 def add_glides(table):
-    na = NOT_AFTER_CONSONANT
-    table.add("е", na + "е" + IN_WORD_NEXT, "jɪ", context=2)
-    table.add("е", na + "е</w>", "jə", context=1)
-    table.add("Е", na + "Е", "jˈe", context=1)
+    add_glide(table, "е", IN_WORD_NEXT, "jɪ")
+    add_glide(table, "е", "</w>", "jə", context=0)
+    add_glide(table, "Е", "", "jˈe", context=0)
     for yo in "ёЁ":
-        table.add(yo, na + yo + SOFT_NEXT, "jˈɵ", context=2, rank=1)
-        table.add(yo, na + yo, "jˈo", context=1)
-    table.add("я", na + "я" + IN_WORD_NEXT, "jɪ", context=2)
-    table.add("Я", na + "Я(?!" + SOFT_NEXT[3:], "jˈa", context=2)
-    table.add("Ю", na + "Ю(?!" + SOFT_NEXT[3:], "jˈu", context=2)
+        add_glide(table, yo, SOFT_NEXT, "jˈɵ", rank=1)
+        add_glide(table, yo, "", "jˈo", context=0)
+    add_glide(table, "я", IN_WORD_NEXT, "jɪ")
+    add_glide(table, "Я", "(?!" + SOFT_NEXT[3:], "jˈa")
+    add_glide(table, "Ю", "(?!" + SOFT_NEXT[3:], "jˈu")
     for vowel in "ао":
-        table.add(vowel, na + vowel + STRESS_LATER_AFTER_UNSTRESSED, "ə", context=1, rank=3)
-    table.add("э", na + "э(?=" + NON_VOWEL + "*" + STRESS + ")", "ɪ", context=1)
+        add_glide(table, vowel, STRESS_LATER_AFTER_UNSTRESSED, "ə", context=0, rank=3)
+    add_glide(table, "э", "(?=" + NON_VOWEL + "*" + STRESS + ")", "ɪ", context=0)
     for vowel, out in (("и", "jɪ"), ("И", "jˈi"), ("о", "jɐ"), ("О", "jˈo")):
         table.add(vowel, "(?<=ь)" + vowel, out, context=1)
 

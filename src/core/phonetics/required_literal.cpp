@@ -1,6 +1,8 @@
 #include "phonetics/required_literal.h"
 
 #include <cctype>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace lexorama::phonetics {
@@ -56,19 +58,26 @@ std::size_t skipBracketed(std::string_view p, std::size_t i)
     return p.size();
 }
 
-/// Whether a top-level "|" occurs.
-bool hasTopLevelAlternation(std::string_view p)
+/// The branches of a top-level alternation (the whole pattern when there is none).
+std::vector<std::string_view> topLevelBranches(std::string_view p)
 {
+    std::vector<std::string_view> branches;
+    std::size_t start = 0;
     for (std::size_t k = 0; k < p.size(); ++k) {
-        if (p[k] == '\\')
+        if (p[k] == '\\') {
             ++k;
-        else if (p[k] == '[' || p[k] == '(')
+        } else if (p[k] == '[' || p[k] == '(') {
             k = skipBracketed(p, k) - 1;
-        else if (p[k] == '|')
-            return true;
+        } else if (p[k] == '|') {
+            branches.push_back(p.substr(start, k - start));
+            start = k + 1;
+        }
     }
-    return false;
+    branches.push_back(p.substr(start));
+    return branches;
 }
+
+
 
 /// Skips a quantifier at p[i] (with its lazy or possessive suffix); tells whether it allows
 /// zero repetitions.
@@ -87,16 +96,45 @@ std::size_t skipQuantifier(std::string_view p, std::size_t i, bool &allowsZero)
     return i;
 }
 
-} // namespace
+/// The literal runs of a pattern without top-level alternation, in order; tells whether the
+/// first run begins the pattern and the last one ends it.
+struct Runs {
+    std::vector<std::string> runs{std::string()};
+    bool firstAtStart = true;
+    bool lastAtEnd = true;
+};
 
-std::string requiredLiteral(std::string_view p)
+Runs collectRuns(std::string_view p);
+
+/// The content of a positive look-around group at p[i], and whether it looks ahead.
+std::optional<std::pair<std::string_view, bool>> positiveLookaround(std::string_view p, std::size_t i)
 {
-    if (hasTopLevelAlternation(p))
-        return {};
-    std::vector<std::string> runs(1);
+    static constexpr std::pair<std::string_view, bool> openers[] = {
+        {"(*pla:", true}, {"(?=", true}, {"(*positive_lookahead:", true},
+        {"(*plb:", false}, {"(?<=", false}, {"(*positive_lookbehind:", false}};
+    for (const auto &[opener, ahead] : openers) {
+        if (p.substr(i).starts_with(opener)) {
+            const std::size_t end = skipBracketed(p, i);
+            if (end < i + opener.size() + 1)
+                return std::nullopt;
+            const std::string_view content = p.substr(i + opener.size(), end - 1 - i - opener.size());
+            if (topLevelBranches(content).size() != 1)
+                return std::nullopt;
+            return std::make_pair(content, ahead);
+        }
+    }
+    return std::nullopt;
+}
+
+Runs collectRuns(std::string_view p)
+{
+    Runs r;
     auto breakRun = [&] {
-        if (!runs.back().empty())
-            runs.emplace_back();
+        if (r.runs.back().empty() && r.runs.size() == 1)
+            r.firstAtStart = false;
+        if (!r.runs.back().empty())
+            r.runs.emplace_back();
+        r.lastAtEnd = false;
     };
     std::size_t i = 0;
     while (i < p.size()) {
@@ -112,7 +150,25 @@ std::string requiredLiteral(std::string_view p)
                 i += 2;
                 continue;
             }
-        } else if (c == '[' || c == '(') {
+        } else if (c == '(') {
+            const auto look = positiveLookaround(p, i);
+            i = skipBracketed(p, i);
+            if (look && !isQuantifierStart(p, i)) {
+                const Runs inner = collectRuns(look->first);
+                if (look->second) { // ahead: its leading text follows the run at this point
+                    if (inner.firstAtStart)
+                        r.runs.back() += inner.runs.front();
+                    breakRun();
+                } else { // behind: its trailing text starts the next run
+                    breakRun();
+                    if (inner.lastAtEnd)
+                        r.runs.back() = inner.runs.back();
+                }
+                continue;
+            }
+            breakRun();
+            continue;
+        } else if (c == '[') {
             breakRun();
             i = skipBracketed(p, i);
         } else if (kMeta.find(c) != std::string_view::npos) {
@@ -127,17 +183,38 @@ std::string requiredLiteral(std::string_view p)
             bool allowsZero = false;
             i = skipQuantifier(p, i, allowsZero);
             if (!atom.empty() && !allowsZero)
-                runs.back() += atom;
+                r.runs.back() += atom;
             breakRun();
             continue;
         }
-        runs.back() += atom;
+        if (!atom.empty()) {
+            r.runs.back() += atom;
+            r.lastAtEnd = true;
+        }
     }
+    return r;
+}
+
+/// The longest literal run of a pattern without top-level alternation.
+std::string sequenceLiteral(std::string_view p)
+{
     std::string best;
-    for (const std::string &run : runs)
+    for (const std::string &run : collectRuns(p).runs)
         if (run.size() > best.size())
             best = run;
     return best;
+}
+
+} // namespace
+
+std::string requiredLiteral(std::string_view p)
+{
+    const std::vector<std::string_view> branches = topLevelBranches(p);
+    std::string common = sequenceLiteral(branches.front());
+    for (std::size_t b = 1; b < branches.size() && !common.empty(); ++b)
+        if (sequenceLiteral(branches[b]).find(common) == std::string::npos)
+            common.clear();
+    return common;
 }
 
 bool isPlainLiteral(std::string_view p, std::string &literal, bool &atStart, bool &atEnd)
@@ -151,7 +228,7 @@ bool isPlainLiteral(std::string_view p, std::string &literal, bool &atStart, boo
     if (p.empty())
         return false;
     for (const char c : p)
-        if (kMeta.find(c) != std::string_view::npos || std::isalpha(static_cast<unsigned char>(c)))
+        if (kMeta.find(c) != std::string_view::npos)
             return false;
     literal = std::string(p);
     return true;

@@ -12,7 +12,8 @@ namespace lexorama::phonetics {
 std::string requiredLiteral(std::string_view pattern);
 
 /// True when the whole pattern is literal text with an optional "(^)" before it and "($)"
-/// after it; then literal receives the text and the anchors are reported.
+/// after it; then literal receives the text and the anchors are reported. ASCII letters in it
+/// are to be compared without regard to case.
 bool isPlainLiteral(std::string_view pattern, std::string &literal, bool &atStart, bool &atEnd);
 
 } // namespace lexorama::phonetics

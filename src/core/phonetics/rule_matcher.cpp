@@ -51,6 +51,70 @@ std::size_t charLength(std::string_view text, std::size_t i)
     return j - i;
 }
 
+/// Bytes of the UTF-8 character at bytes[i] (1 for a byte that does not start a whole one).
+std::size_t sequenceLength(const unsigned char *bytes, std::size_t i, std::size_t n)
+{
+    const unsigned char b = bytes[i];
+    const std::size_t length = b < 0xC2 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : b < 0xF5 ? 4 : 1;
+    if (i + length > n)
+        return 1;
+    for (std::size_t k = 1; k < length; ++k)
+        if ((bytes[i + k] & 0xC0) != 0x80)
+            return 1;
+    return length;
+}
+
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+bool hasAsciiLetter(std::string_view s)
+{
+    for (const char c : s)
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            return true;
+    return false;
+}
+
+/// Lower-cases ASCII letters only; every other byte stays.
+std::string asciiLowered(std::string_view s)
+{
+    std::string out(s);
+    for (char &c : out)
+        c = asciiLower(c);
+    return out;
+}
+
+/// Whether text at `at` holds `lowered` (already ASCII-lowered), ASCII letters without regard
+/// to case.
+bool equalsAt(std::string_view text, std::size_t at, std::string_view lowered)
+{
+    if (at + lowered.size() > text.size())
+        return false;
+    for (std::size_t k = 0; k < lowered.size(); ++k)
+        if (asciiLower(text[at + k]) != lowered[k])
+            return false;
+    return true;
+}
+
+std::size_t findCaseless(std::string_view text, std::string_view lowered, std::size_t from)
+{
+    for (std::size_t at = from; at + lowered.size() <= text.size(); ++at)
+        if (equalsAt(text, at, lowered))
+            return at;
+    return std::string_view::npos;
+}
+
+/// string::find, quicker for the two-byte needles (one Cyrillic letter) most rules have.
+std::size_t findLiteral(std::string_view text, std::string_view literal, std::size_t from = 0)
+{
+    if (literal.size() != 2)
+        return text.find(literal, from);
+    const char a = literal[0], b = literal[1];
+    for (std::size_t i = from; i + 1 < text.size(); ++i)
+        if (text[i + 1] == b && text[i] == a)
+            return i;
+    return std::string_view::npos;
+}
+
 std::string pcre2Message(int code)
 {
     std::array<PCRE2_UCHAR, 256> buffer{};
@@ -67,9 +131,72 @@ struct CompiledRule {
     std::string error;
     std::string literal;
     bool plain = false;
+    bool plainCaseless = false;  // a plain literal with ASCII letters: compared on lowered text
     bool atStart = false;
     bool atEnd = false;
-    bool joinsText = false; // the replacement may bring two letters together or add letters
+    bool addsKeys = false;        // the replacement is empty or holds key letters: new keys may appear
+    std::uint32_t key = 0;        // index into the presence bits: a letter or a pair of letters
+    bool hasKey = false;          // false: the rule is tried on every text
+    bool literalIsKey = false;    // the literal is exactly its key letters
+    std::size_t group = SIZE_MAX; // the letter map this rule is part of
+};
+
+/// A run of consecutive rules that each replace one letter everywhere by a text without
+/// letters (the base rules of a table). Applied in one pass over the text, with the same
+/// result as one rule after the other: no replacement holds a letter a later one looks for.
+struct LetterMap {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    std::array<const std::string *, kKeyIds> replacement{};
+    bool deletes = false; // some replacement is empty and may bring two letters together
+};
+
+/// Which letters and pairs of adjacent letters (by key id) a text contains.
+class Presence {
+public:
+    static constexpr std::size_t kSingles = kKeyIds;
+    static constexpr std::size_t kSize = kKeyIds + kKeyIds * kKeyIds;
+
+    Presence() : bits_((kSize + 63) / 64, 0) {}
+
+    bool has(std::uint32_t key) const { return (bits_[key / 64] >> (key % 64)) & 1u; }
+
+    /// Takes a new text; calls added(key) for each key it has that the previous one lacked.
+    template <typename F>
+    void update(std::string_view text, F &&added)
+    {
+        previous_.swap(set_);
+        set_.clear();
+        std::size_t last = 0;
+        const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
+        for (std::size_t i = 0, n = text.size(); i < n;) {
+            const unsigned char b = bytes[i];
+            std::size_t id = 0;
+            const std::size_t length = sequenceLength(bytes, i, n);
+            if (length == 2 && (b == 0xD0 || b == 0xD1))
+                id = keyId(static_cast<char32_t>(((b & 0x1Fu) << 6) | (bytes[i + 1] & 0x3Fu)));
+            else if (b == '-')
+                id = keyId(U'-');
+            i += length;
+            if (id != 0) {
+                set_.push_back(static_cast<std::uint32_t>(id));
+                if (last != 0)
+                    set_.push_back(static_cast<std::uint32_t>(kSingles + last * kKeyIds + id));
+            }
+            last = id;
+        }
+        for (const std::uint32_t key : set_)
+            if (!has(key))
+                added(key);
+        for (const std::uint32_t key : previous_)
+            bits_[key / 64] &= ~(std::uint64_t{1} << (key % 64));
+        for (const std::uint32_t key : set_)
+            bits_[key / 64] |= std::uint64_t{1} << (key % 64);
+    }
+
+private:
+    std::vector<std::uint64_t> bits_;
+    std::vector<std::uint32_t> set_, previous_;
 };
 
 } // namespace
@@ -78,11 +205,25 @@ struct RuleMatcher::Impl {
     std::vector<CompiledRule> rules;
     std::size_t words = 0;
     std::vector<std::uint64_t> always;
-    std::array<std::vector<std::uint32_t>, kKeyIds> bySingle;
-    std::vector<std::vector<std::uint32_t>> byPair = std::vector<std::vector<std::uint32_t>>(kKeyIds * kKeyIds);
+    std::vector<std::vector<std::uint32_t>> byKey = std::vector<std::vector<std::uint32_t>>(Presence::kSize);
+    std::vector<LetterMap> letterMaps;
+    /// What is read of every candidate rule, kept apart from the rules so that skipping one
+    /// touches little memory: its presence key, whether its literal is just that key, and the
+    /// first bytes of its literal.
+    struct Hot {
+        std::uint32_t key = 0;
+        bool hasKey = false;
+        bool literalIsKey = false;
+        bool inGroup = false;
+        std::uint8_t shortLength = 0; // literal length when it fits into `literal`, else 0
+        char literal[8] = {};
+    };
+    std::vector<Hot> hot;
     pcre2_match_data *matchData = nullptr;
     pcre2_match_context *matchContext = nullptr;
     mutable std::vector<std::uint64_t> candidates;
+    mutable Presence presence;
+    mutable bool presenceStale = false; // letters have gone since the presence bits were taken
     mutable std::string scratch;
 
     ~Impl()
@@ -96,6 +237,9 @@ struct RuleMatcher::Impl {
     void compile(CompiledRule &rule);
     void index(std::uint32_t ruleIndex);
     void collectCandidates(std::string_view text, std::size_t after) const;
+    void mark(std::uint32_t key, std::size_t after) const;
+    void buildLetterMaps();
+    bool applyLetterMap(const LetterMap &map, std::string &text) const;
     bool applyRule(const CompiledRule &rule, std::string &text) const;
     bool applyPlain(const CompiledRule &rule, std::string &text) const;
     bool applyRegex(const CompiledRule &rule, std::string &text) const;
@@ -105,6 +249,9 @@ void RuleMatcher::Impl::compile(CompiledRule &rule)
 {
     if (isPlainLiteral(rule.pattern, rule.literal, rule.atStart, rule.atEnd)) {
         rule.plain = true;
+        rule.plainCaseless = hasAsciiLetter(rule.literal);
+        if (rule.plainCaseless)
+            rule.literal = asciiLowered(rule.literal);
     } else {
         const std::string translated = asciiCaseless(rule.pattern);
         int errorCode = 0;
@@ -120,71 +267,61 @@ void RuleMatcher::Impl::compile(CompiledRule &rule)
         rule.jit = pcre2_jit_compile(rule.code, PCRE2_JIT_COMPLETE) == 0;
         rule.literal = requiredLiteral(translated);
     }
-    for (std::size_t i = 0; i < rule.replacement.size();) {
-        if (keyId(decode(rule.replacement, i)) != 0)
-            rule.joinsText = true;
-    }
-    if (rule.replacement.empty())
-        rule.joinsText = true;
+    rule.addsKeys = rule.replacement.empty();
+    for (std::size_t i = 0; i < rule.replacement.size();)
+        rule.addsKeys = rule.addsKeys || keyId(decode(rule.replacement, i)) != 0;
 }
 
 void RuleMatcher::Impl::index(std::uint32_t ruleIndex)
 {
-    const CompiledRule &rule = rules[ruleIndex];
+    CompiledRule &rule = rules[ruleIndex];
     std::size_t i = 0;
     const std::size_t first = rule.literal.empty() || !rule.error.empty() ? 0 : keyId(decode(rule.literal, i));
     if (first == 0) {
         always[ruleIndex / 64] |= std::uint64_t{1} << (ruleIndex % 64);
         return;
     }
+    const std::size_t afterFirst = i;
     const std::size_t second = i < rule.literal.size() ? keyId(decode(rule.literal, i)) : 0;
-    if (second == 0)
-        bySingle[first].push_back(ruleIndex);
-    else
-        byPair[first * kKeyIds + second].push_back(ruleIndex);
+    rule.hasKey = true;
+    rule.key = static_cast<std::uint32_t>(second == 0 ? first : Presence::kSingles + first * kKeyIds + second);
+    rule.literalIsKey = (second == 0 ? afterFirst : i) == rule.literal.size();
+    byKey[rule.key].push_back(ruleIndex);
+}
+
+void RuleMatcher::Impl::mark(std::uint32_t key, std::size_t after) const
+{
+    for (const std::uint32_t r : byKey[key])
+        if (after == SIZE_MAX || r > after)
+            candidates[r / 64] |= std::uint64_t{1} << (r % 64);
 }
 
 void RuleMatcher::Impl::collectCandidates(std::string_view text, std::size_t after) const
 {
-    candidates = always;
-    auto mark = [&](const std::vector<std::uint32_t> &list) {
-        for (const std::uint32_t r : list)
-            if (r > after || after == SIZE_MAX)
-                candidates[r / 64] |= std::uint64_t{1} << (r % 64);
-    };
-    std::size_t previous = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t id = keyId(decode(text, i));
-        if (id != 0) {
-            mark(bySingle[id]);
-            if (previous != 0)
-                mark(byPair[previous * kKeyIds + id]);
-        }
-        previous = id;
-    }
+    presence.update(text, [&](std::uint32_t key) { mark(key, after); });
 }
 
 bool RuleMatcher::Impl::applyPlain(const CompiledRule &rule, std::string &text) const
 {
     const std::string &lit = rule.literal;
+    const bool caseless = rule.plainCaseless;
+    auto find = [&](std::size_t from) {
+        return caseless ? findCaseless(text, lit, from) : findLiteral(text, lit, from);
+    };
     if (rule.atStart || rule.atEnd) {
-        if (rule.atStart && rule.atEnd) {
-            if (text != lit)
-                return false;
-            text = rule.replacement;
-            return true;
-        }
-        if (rule.atStart ? !text.starts_with(lit) : !text.ends_with(lit))
+        if (text.size() < lit.size() || (rule.atStart && rule.atEnd && text.size() != lit.size()))
+            return false;
+        if (!equalsAt(text, rule.atStart ? 0 : text.size() - lit.size(), lit))
             return false;
         text.replace(rule.atStart ? 0 : text.size() - lit.size(), lit.size(), rule.replacement);
         return true;
     }
-    std::size_t at = text.find(lit);
+    std::size_t at = find(0);
     if (at == std::string::npos)
         return false;
     scratch.clear();
     std::size_t copied = 0;
-    for (; at != std::string::npos; at = text.find(lit, copied)) {
+    for (; at != std::string::npos; at = find(copied)) {
         scratch.append(text, copied, at - copied);
         scratch += rule.replacement;
         copied = at + lit.size();
@@ -246,9 +383,63 @@ bool RuleMatcher::Impl::applyRule(const CompiledRule &rule, std::string &text) c
 {
     if (!rule.error.empty())
         throw RuleError(rule.line, rule.error);
-    if (!rule.literal.empty() && text.find(rule.literal) == std::string::npos)
+    if (rule.hasKey && !presence.has(rule.key))
+        return false;
+    if ((presenceStale || !rule.literalIsKey) && !rule.literal.empty() && !rule.plainCaseless &&
+        findLiteral(text, rule.literal) == std::string::npos)
         return false;
     return rule.plain ? applyPlain(rule, text) : applyRegex(rule, text);
+}
+
+void RuleMatcher::Impl::buildLetterMaps()
+{
+    auto fits = [](const CompiledRule &r) {
+        return r.plain && !r.atStart && !r.atEnd && r.hasKey && r.literalIsKey && r.key < Presence::kSingles &&
+               (!r.addsKeys || r.replacement.empty());
+    };
+    for (std::size_t i = 0; i < rules.size();) {
+        std::size_t j = i;
+        LetterMap map;
+        while (j < rules.size() && fits(rules[j]) && !map.replacement[rules[j].key]) {
+            map.replacement[rules[j].key] = &rules[j].replacement;
+            map.deletes = map.deletes || rules[j].replacement.empty();
+            ++j;
+        }
+        if (j - i >= 2) {
+            map.first = i;
+            map.last = j - 1;
+            for (std::size_t k = i; k < j; ++k)
+                rules[k].group = letterMaps.size();
+            letterMaps.push_back(map);
+        }
+        i = std::max(j, i + 1);
+    }
+}
+
+bool RuleMatcher::Impl::applyLetterMap(const LetterMap &map, std::string &text) const
+{
+    scratch.clear();
+    bool changed = false;
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
+    for (std::size_t i = 0, n = text.size(); i < n;) {
+        const unsigned char b = bytes[i];
+        const std::size_t length = sequenceLength(bytes, i, n);
+        std::size_t id = 0;
+        if (b == '-')
+            id = keyId(U'-');
+        else if ((b == 0xD0 || b == 0xD1) && length == 2)
+            id = keyId(static_cast<char32_t>(((b & 0x1Fu) << 6) | (bytes[i + 1] & 0x3Fu)));
+        if (const std::string *replacement = id != 0 ? map.replacement[id] : nullptr) {
+            scratch += *replacement;
+            changed = true;
+        } else {
+            scratch.append(text, i, length);
+        }
+        i += length;
+    }
+    if (changed)
+        text.swap(scratch);
+    return changed;
 }
 
 RuleMatcher::RuleMatcher() : RuleMatcher(RuleList{}) {}
@@ -270,6 +461,19 @@ RuleMatcher::RuleMatcher(const RuleList &list) : impl_(std::make_unique<Impl>())
         impl_->compile(impl_->rules[r]);
         impl_->index(r);
     }
+    impl_->buildLetterMaps();
+    for (const CompiledRule &rule : impl_->rules) {
+        Impl::Hot h;
+        h.key = rule.key;
+        h.hasKey = rule.hasKey;
+        h.literalIsKey = rule.literalIsKey;
+        h.inGroup = rule.group != SIZE_MAX;
+        if (!rule.plainCaseless && rule.error.empty() && !rule.literal.empty() && rule.literal.size() <= sizeof h.literal) {
+            h.shortLength = static_cast<std::uint8_t>(rule.literal.size());
+            rule.literal.copy(h.literal, rule.literal.size());
+        }
+        impl_->hot.push_back(h);
+    }
     impl_->matchData = pcre2_match_data_create(4, nullptr);
     impl_->matchContext = pcre2_match_context_create(nullptr);
     pcre2_set_match_limit(impl_->matchContext, kMatchLimit);
@@ -285,17 +489,42 @@ std::size_t RuleMatcher::ruleCount() const { return impl_->rules.size(); }
 void RuleMatcher::apply(std::string &text) const
 {
     const Impl &m = *impl_;
+    m.candidates = m.always;
+    m.presence.update({}, [](std::uint32_t) {});
     m.collectCandidates(text, SIZE_MAX);
+    m.presenceStale = false;
     for (std::size_t w = 0; w < m.words; ++w) {
         while (m.candidates[w] != 0) {
             const std::size_t bit = static_cast<std::size_t>(std::countr_zero(m.candidates[w]));
             m.candidates[w] &= m.candidates[w] - 1;
             const std::size_t r = w * 64 + bit;
+            const Impl::Hot &hot = m.hot[r];
+            if (hot.hasKey && !m.presence.has(hot.key))
+                continue;
+            if (hot.shortLength != 0 && (m.presenceStale || !hot.literalIsKey) && !hot.inGroup &&
+                findLiteral(text, std::string_view(hot.literal, hot.shortLength)) == std::string::npos)
+                continue;
             const CompiledRule &rule = m.rules[r];
-            if (m.applyRule(rule, text) && rule.joinsText) {
+            if (rule.group != SIZE_MAX) {
+                const LetterMap &map = m.letterMaps[rule.group];
+                for (std::size_t k = r; k <= map.last; ++k)
+                    m.candidates[k / 64] &= ~(std::uint64_t{1} << (k % 64));
+                if (m.applyLetterMap(map, text)) {
+                    if (map.deletes)
+                        m.collectCandidates(text, map.last);
+                    m.presenceStale = !map.deletes;
+                }
+                continue;
+            }
+            if (!m.applyRule(rule, text))
+                continue;
+            // A replacement without letters only takes letters away: the presence bits stay a
+            // superset and are refreshed only when new letters or pairs may have appeared.
+            if (rule.addsKeys) {
                 m.collectCandidates(text, r);
-                for (std::size_t k = 0; k <= w; ++k)
-                    m.candidates[k] &= k < w ? 0 : ~((bit == 63 ? ~std::uint64_t{0} : (std::uint64_t{2} << bit) - 1));
+                m.presenceStale = false;
+            } else {
+                m.presenceStale = true;
             }
         }
     }

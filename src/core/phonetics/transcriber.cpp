@@ -57,7 +57,10 @@ std::string prepare(std::string_view word, Preparation how)
     for (std::size_t i = 0; i < word.size();) {
         const auto b0 = static_cast<unsigned char>(word[i]);
         const std::size_t n = b0 < 0x80 ? 1 : b0 < 0xC2 ? 0 : b0 < 0xE0 ? 2 : b0 < 0xF0 ? 3 : b0 < 0xF5 ? 4 : 0;
-        if (n == 0 || i + n > word.size() || utf8::findInvalid(word.substr(i, n)) != std::string_view::npos) {
+        bool whole = n != 0 && i + n <= word.size();
+        for (std::size_t k = 1; whole && k < n; ++k)
+            whole = (static_cast<unsigned char>(word[i + k]) & 0xC0) == 0x80;
+        if (!whole) {
             out += word[i++]; // a stray byte passes through
             continue;
         }

@@ -36,6 +36,12 @@ TEST(RequiredLiteralTest, FindsTextEveryMatchContains)
         {"ка?б", "к"},
         {"кб+в", "кб"},
         {"а|б", ""},
+        {"[АЕ]\\Kка|ка(*pla:б)|ока", "ка"}, // every branch holds it
+        {"ка|кб", ""},
+        {"(*plb:с)т(*pla:н)", "стн"},                 // fixed look-around text counts
+        {"н(*pla:н)", "нн"},
+        {"(?<=[^\\s])д($)", "д"},
+        {"д(*pla:[кп]|#k)", "д"},
         {"[аб]", ""},
         {"(ка)", ""},
         {"с\\.т", "с.т"},
@@ -53,7 +59,8 @@ TEST(RequiredLiteralTest, PlainLiteralsWithAnchors)
     EXPECT_TRUE(isPlainLiteral("(^)ая($)", literal, atStart, atEnd));
     EXPECT_EQ(literal, "ая");
     EXPECT_TRUE(atStart && atEnd);
-    EXPECT_FALSE(isPlainLiteral("a", literal, atStart, atEnd)); // ASCII letters need the matcher
+    EXPECT_TRUE(isPlainLiteral("(^)əftɐ", literal, atStart, atEnd));
+    EXPECT_TRUE(atStart && !atEnd);
     EXPECT_FALSE(isPlainLiteral("(^)", literal, atStart, atEnd));
     EXPECT_FALSE(isPlainLiteral("к.", literal, atStart, atEnd));
 }
