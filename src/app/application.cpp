@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/prompts/qt_prompts.h"
+#include "speech/espeak_engine.h"
 #include "wordforms/word_forms_module.h"
 
 #include <QApplication>
@@ -21,7 +22,7 @@ int runApplication(int argc, char **argv)
 
     wordforms::WordFormsModule DataModule2;
     QtPrompts prompts(nullptr);
-    MainWindow window(prompts, DataModule2, MainWindow::defaultSettingsPath());
+    MainWindow window(prompts, DataModule2, speech::EspeakEngine::factory(), MainWindow::defaultSettingsPath());
     window.show();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/edit_panel.h"
+#include "app/edit_panel_reader.h"
 #include "app/lexicon_grid.h"
 #include "app/lexicon_table_model.h"
 #include "app/main_menu.h"
@@ -67,8 +68,8 @@ QString fromStd(std::string_view s)
 
 } // namespace
 
-MainWindow::MainWindow(Prompts &prompts, wordforms::WordFormsModule &wordForms, std::string settingsPath,
-                       QWidget *parent)
+MainWindow::MainWindow(Prompts &prompts, wordforms::WordFormsModule &wordForms,
+                       speech::SpeechEngineFactory speechEngine, std::string settingsPath, QWidget *parent)
     : QMainWindow(parent),
       Table1(lexicon::lexiconLayout()),
       CurrentRecordTable(lexicon::lexiconLayout()),
@@ -78,14 +79,19 @@ MainWindow::MainWindow(Prompts &prompts, wordforms::WordFormsModule &wordForms, 
       prompts_(prompts),
       wordForms_(wordForms),
       feedback_(prompts, [this](const QString &text) { showStatus(text); }),
+      tts_(std::move(speechEngine), feedback_),
       settingsPath_(std::move(settingsPath))
 {
     setObjectName(QStringLiteral("Form1"));
     FormCreate();
     RestoreProperties();
+    XMLPropStorage1RestoreProperties();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    tts_.TTSDone();
+}
 
 QString MainWindow::applicationTitle()
 {
@@ -111,6 +117,9 @@ void MainWindow::FormCreate()
     buildPopupMenus();
     wireCommands();
     wirePhonetics();
+    panelReader_ = std::make_unique<EditPanelReader>(*Panel4, [this] { Table1AfterScroll(); });
+    readingCommands_ = std::make_unique<speech::ReadingCommands>(tts_, Table1, *panelReader_, feedback_);
+    wireSpeech();
 
     Table1.setAfterScroll([this] { Table1AfterScroll(); });
     connect(PageControl1, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
@@ -272,11 +281,8 @@ QWidget *MainWindow::buildBottomBar()
         {"Список фонем", QStyle::SP_MediaSeekForward},
         {"Остановить", QStyle::SP_MediaStop},
     };
-    for (const auto &[hint, icon] : readButtons) {
-        QAction *a = ToolBar1->addAction(style()->standardIcon(icon), QString::fromUtf8(hint));
-        a->setToolTip(QString::fromUtf8(hint));
-        a->setEnabled(false); // speech joins with the engine binding
-    }
+    for (const auto &[hint, icon] : readButtons)
+        ToolBar1->addAction(style()->standardIcon(icon), QString::fromUtf8(hint))->setToolTip(QString::fromUtf8(hint));
     row->addWidget(ToolBar1);
 
     const std::array<QString, RecordNavigator::ButtonCount> hints = {
@@ -465,6 +471,8 @@ void MainWindow::FormActivate()
     if (activated_)
         return;
     activated_ = true;
+    if (menuAction(QStringLiteral("AutoloadDicMenuItem"))->isChecked())
+        tts_.warmUp();
     startingUp_ = false;
     showStatus(QStringLiteral("Словари загружены."));
     LoadUserOptions();
@@ -664,7 +672,7 @@ void MainWindow::StoreProperties()
     settings_.setValue(kWindow, "AutoloadDicMenuItem.Checked",
                        flag(menu_->action(QStringLiteral("AutoloadDicMenuItem"))->isChecked()));
     settings_.setValue(kWindow, "EditingCheckBox.Checked", flag(Panel4->EditingCheckBox->isChecked()));
-    settings_.setValue(kWindow, "ComboBox1.ItemIndex", std::to_string(ComboBox1ItemIndex));
+    settings_.setValue(kWindow, "ComboBox1.ItemIndex", std::to_string(Panel4->ComboBox1->currentIndex()));
     settings_.setList(kWindow, "List2.Strings", List2);
     settings_.setList(kWindow, "UserFiles.Strings", UserFiles);
     settings_.setValue(kWindow, "SelectDicDirectoryDialog.FileName", SelectDicDirectoryDialogFileName.toStdString());

@@ -5,6 +5,8 @@
 #include "lexicon/record_table.h"
 #include "phonetics/phoneme_alphabet.h"
 #include "phonetics/transcriber.h"
+#include "speech/reading_commands.h"
+#include "speech/speech_binding.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -19,6 +21,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
+class QKeySequence;
 class QModelIndex;
 class QWidget;
 
@@ -29,6 +32,7 @@ class WordFormsModule;
 namespace lexorama::app {
 
 class EditPanel;
+class EditPanelReader;
 class LexiconGrid;
 class LexiconTableModel;
 class MainMenu;
@@ -47,10 +51,11 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    /// wordForms: the word-form data module, created before the window. settingsPath: the XML
-    /// settings file; the window reads it now and writes it when it closes.
-    MainWindow(Prompts &prompts, wordforms::WordFormsModule &wordForms, std::string settingsPath,
-               QWidget *parent = nullptr);
+    /// wordForms: the word-form data module, created before the window. speechEngine makes the
+    /// speech engine. settingsPath: the XML settings file; the window reads it now and writes it
+    /// when it closes.
+    MainWindow(Prompts &prompts, wordforms::WordFormsModule &wordForms, speech::SpeechEngineFactory speechEngine,
+               std::string settingsPath, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     lexicon::RecordTable Table1;
@@ -123,6 +128,13 @@ private:
     void showLexiconPage();
     void showStatus(const QString &text);
     void RestoreProperties();
+    void XMLPropStorage1RestoreProperties();
+    void TTSInit();
+    void ReinitTTSActionExecute();
+    void showVoices();
+    void wireSpeech();
+    QAction *readingAction(const char *name, const QString &hint, const QKeySequence &key,
+                           const std::function<void()> &command);
     void wirePhonetics();
     std::optional<std::string> transcribe(const QString &word);
     void showPanelPhoneme(const std::string &phoneme);
@@ -140,6 +152,9 @@ private:
     WindowFeedback feedback_;
     phonetics::Transcriber transcriber_;
     phonetics::PhonemeAlphabet alphabet_;
+    speech::SpeechBinding tts_;
+    std::unique_ptr<EditPanelReader> panelReader_;
+    std::unique_ptr<speech::ReadingCommands> readingCommands_;
     std::string settingsPath_;
     SettingsFile settings_;
     bool startingUp_ = true;

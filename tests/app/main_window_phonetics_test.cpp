@@ -116,7 +116,7 @@ void MainWindowPhoneticsTest::missingUserRuleFileIsReportedAndBuiltInRulesStay()
 <item>PhonemesFileName=%1</item><item>PhonemesFixFileName=%1</item></property></window></settings>)")
                                           .arg(missing)
                                           .toUtf8());
-    f->window = std::make_unique<MainWindow>(f->prompts, wordForms(), f->settingsPath().toStdString());
+    f->window = std::make_unique<MainWindow>(f->prompts, wordForms(), speechFactory(), f->settingsPath().toStdString());
     f->window->FormActivate();
     QCOMPARE(f->prompts.messages().size(), 2);
     QCOMPARE(f->prompts.messages().at(0), QStringLiteral("Не найден файл") + missing);

@@ -52,7 +52,7 @@ void MainWindowTest::init()
 {
     dir_ = std::make_unique<QTemporaryDir>();
     prompts_ = ScriptedPrompts();
-    window_ = std::make_unique<MainWindow>(prompts_, wordForms(), dir_->filePath(QStringLiteral("settings.xml")).toStdString());
+    window_ = std::make_unique<MainWindow>(prompts_, wordForms(), speechFactory(), dir_->filePath(QStringLiteral("settings.xml")).toStdString());
 }
 
 void MainWindowTest::cleanup()
@@ -250,7 +250,7 @@ void MainWindowTest::closeAsksAndStoresTheSettings()
     const QByteArray settings = fileBytes(dir_->filePath(QStringLiteral("settings.xml")));
     QVERIFY(settings.contains("AutoloadDicMenuItem.Checked"));
 
-    MainWindow again(prompts_, wordForms(), dir_->filePath(QStringLiteral("settings.xml")).toStdString());
+    MainWindow again(prompts_, wordForms(), speechFactory(), dir_->filePath(QStringLiteral("settings.xml")).toStdString());
     QVERIFY(again.menuAction(QStringLiteral("AutoloadDicMenuItem"))->isChecked());
     QVERIFY(again.findChild<EditPanel *>(QStringLiteral("Panel4"))->EditingCheckBox->isChecked());
     QVERIFY(again.menuAction(QStringLiteral("AutoPhonemeMenuItem"))->isChecked());

@@ -3,6 +3,7 @@
 #include "app/edit_panel.h"
 #include "app/main_window.h"
 #include "app/prompts/scripted_prompts.h"
+#include "speech/scripted_speech_engine.h"
 #include "wordforms/word_forms_module.h"
 
 #include <QFile>
@@ -46,12 +47,28 @@ inline wordforms::WordFormsModule &wordForms()
     return module;
 }
 
+/// Engines that speak nothing and record what they are asked; the last one made is kept.
+inline std::shared_ptr<speech::ScriptedSpeechEngine> &lastEngine()
+{
+    static std::shared_ptr<speech::ScriptedSpeechEngine> engine;
+    return engine;
+}
+
+inline speech::SpeechEngineFactory speechFactory()
+{
+    return [] {
+        lastEngine() = std::make_shared<speech::ScriptedSpeechEngine>(std::vector<speech::VoiceInfo>{
+            {"Русский", "ru"}, {"English", "en"}});
+        return lastEngine();
+    };
+}
+
 /// A main window with scripted prompts and its own settings file in a temporary folder.
 class WindowFixture {
 public:
     WindowFixture()
         : dir(std::make_unique<QTemporaryDir>()),
-          window(std::make_unique<MainWindow>(prompts, wordForms(), settingsPath().toStdString()))
+          window(std::make_unique<MainWindow>(prompts, wordForms(), speechFactory(), settingsPath().toStdString()))
     {
     }
 
