@@ -87,8 +87,12 @@ private:
             blocks.back().size = lineStart_;
         }
         next.size = partial;
+        // A block that holds only the start of one long line has no line in it: replace it.
+        if (partial > 0 && lineStart_ == 0)
+            blocks.back() = std::move(next);
+        else
+            blocks.push_back(std::move(next));
         lineStart_ = 0;
-        blocks.push_back(std::move(next));
         return blocks.back();
     }
 

@@ -86,6 +86,19 @@ TEST(SclonForms, LinesSurviveChunkAndBlockBoundaries)
     }
 }
 
+TEST(SclonForms, LinesLongerThanABlockAndLineEndsOnItsEdge)
+{
+    constexpr std::size_t kBlock = 4u << 20;
+    const std::string fillsBlock = "a#" + std::string(kBlock - 3, 'x');   // with its CR: one block
+    const std::string spansBlocks = "b#" + std::string(3 * kBlock, 'y'); // more than two blocks
+    const SclonForms forms = SclonForms::inflate(compress(fillsBlock + "\r\n" + spansBlocks + "\r\nc#c\r\n"));
+    ASSERT_EQ(forms.lineCount(), 3u);
+    EXPECT_EQ(forms.line(0), fillsBlock);
+    EXPECT_EQ(forms.line(1), spansBlocks);
+    EXPECT_EQ(forms.line(2), "c#c");
+    EXPECT_LT(forms.bytesHeld(), forms.textBytes() * 2); // no block left behind empty
+}
+
 TEST(SclonForms, LineWithoutHashHasNoLemma)
 {
     const SclonForms forms = fromText("просто строка\r\nа#а");
