@@ -54,7 +54,7 @@ VOWEL_BEFORE = ANY_VOWEL + WORD + r"*?\K"
 STRESS_LATER_AFTER_UNSTRESSED = "(?=" + NON_VOWEL + "*" + UNSTRESSED + WORD + "*" + STRESS + ")"
 LAST_BUT_ONE = "(?=" + NON_VOWEL + "*" + UNSTRESSED + NON_VOWEL + "*$)"
 SOFT_MARK = "[ьеёиюяЕЁИЮЯ]"
-SOFT_NEXT = ("(?=[чщй]|[тдсзж][чщ]|#(?:t͡ɕ|ɕ)|[" + PAIRED + "]" + SOFT_MARK + "|#[bvɡdzklmnprstfx]ʲ)")
+SOFT_NEXT = ("(?=[чщй]|[тдсзж][чщ]|[сзн][тдн][ьеёиюяЕЁИЮЯ]|#(?:t͡ɕ|ɕ)|[" + PAIRED + "]" + SOFT_MARK + "|#[bvɡdzklmnprstfx]ʲ)")
 VOICELESS_NEXT = ("(?=[кпстфхцчшщ]|#(?:[kpsfxʂɕ]|t)|[бвгджз]ь?$)")
 VOICED_NEXT = "(?=[бгджз](?!ь?$)|#[bɡdʐz])"
 NOT_AFTER_CONSONANT = "(?<![" + CONSONANTS + "])"
@@ -241,6 +241,7 @@ def add_before(table, letters, followers, converted, out, rank, tail=""):
 
 
 def add_consonant_contexts(table):
+    add_before(table, "г", "кч", "(?:k|t͡ɕ)", "x", 4)  # мягкий, лёгкий, мягче: before the devoicing rules
     for c in PAIRED + "жшщч":
         ipa = IPA[c]
         soft = "" if c in "жшчщ" else "ʲ"
@@ -262,11 +263,11 @@ def add_consonant_contexts(table):
         # doubled letters are pronounced as one
         table.add(c, c + "(?=" + c + ")", "", context=1, rank=7)
     # softness passes to a dental before a soft dental, and to н before ч щ
-    for c, dentals, out in (("с", "тн", "sʲ"), ("з", "дн", "zʲ"), ("н", "тдсз", "nʲ"), ("д", "н", "dʲ")):
+    for c, dentals, out in (("с", "тн", "sʲ"), ("з", "дн", "zʲ"), ("н", "тдсз", "nʲ"), ("д", "н", "dʲ"),
+                            ("д", "т", "tʲ")):
         ipa_dentals = "".join(IPA[d] for d in dentals)
         add_before(table, c, dentals, "[" + ipa_dentals + "]ʲ", out, 5, tail=SOFT_DENTAL_MARK)
     add_before(table, "н", "чщ", "(?:t͡ɕ|ɕ)", "nʲ", 4)
-    add_before(table, "г", "кч", "(?:k|t͡ɕ)", "x", 4)
 
 
 def add_silent_letters(table):
@@ -332,6 +333,13 @@ def add_words(table):
         ("рого", "(?<=дО)рого</w>", "rəɡə", 2),
         # the endings -ого, -его: г reads в
         ("ого", "ого</w>", "əvə", 0),
+        ("Ого", "Ого</w>", "ˈovə", 0),
+        # много, немного, строго, убого, отлого, полого keep their г
+        ("Ого", "(?<=мн)Ого</w>", "ˈoɡə", 2),
+        ("Ого", "(?<=стр)Ого</w>", "ˈoɡə", 3),
+        ("Ого", "(?<=уб)Ого</w>", "ˈoɡə", 2),
+        ("Ого", "(?<=отл)Ого</w>", "ˈoɡə", 3),
+        ("Ого", "(?<=пол)Ого</w>", "ˈoɡə", 3),
         ("огО", "огО</w>", "ɐvˈo", 0),
         ("его", "(?<=[" + PAIRED + "])его</w>", "ʲɪvə", 1),
         ("его", "(?<=[жшц])его</w>", "ᵻvə", 1),
