@@ -217,6 +217,20 @@ std::string requiredLiteral(std::string_view p)
     return common;
 }
 
+RequiredText requiredText(std::string_view p)
+{
+    RequiredText r{requiredLiteral(p)};
+    if (r.literal.empty() || topLevelBranches(p).size() != 1)
+        return r;
+    const bool startAnchor = p.starts_with("(^)");
+    const bool endAnchor = p.ends_with("($)");
+    const std::string_view inner = p.substr(startAnchor ? 3 : 0, p.size() - (startAnchor ? 3 : 0) - (endAnchor ? 3 : 0));
+    const Runs runs = collectRuns(inner);
+    r.atStart = startAnchor && runs.firstAtStart && runs.runs.front() == r.literal;
+    r.atEnd = endAnchor && runs.lastAtEnd && runs.runs.back() == r.literal;
+    return r;
+}
+
 bool isPlainLiteral(std::string_view p, std::string &literal, bool &atStart, bool &atEnd)
 {
     atStart = p.starts_with("(^)");

@@ -131,6 +131,8 @@ struct CompiledRule {
     std::string error;
     std::string literal;
     bool plain = false;
+    bool literalAtStart = false; // the literal must begin the text
+    bool literalAtEnd = false;   // the literal must end the text
     bool plainCaseless = false;  // a plain literal with ASCII letters: compared on lowered text
     bool atStart = false;
     bool atEnd = false;
@@ -215,6 +217,8 @@ struct RuleMatcher::Impl {
         bool hasKey = false;
         bool literalIsKey = false;
         bool inGroup = false;
+        bool atStart = false;
+        bool atEnd = false;
         std::uint8_t shortLength = 0; // literal length when it fits into `literal`, else 0
         char literal[8] = {};
     };
@@ -265,7 +269,10 @@ void RuleMatcher::Impl::compile(CompiledRule &rule)
             return;
         }
         rule.jit = pcre2_jit_compile(rule.code, PCRE2_JIT_COMPLETE) == 0;
-        rule.literal = requiredLiteral(translated);
+        const RequiredText required = requiredText(translated);
+        rule.literal = required.literal;
+        rule.literalAtStart = required.atStart;
+        rule.literalAtEnd = required.atEnd;
     }
     rule.addsKeys = rule.replacement.empty();
     for (std::size_t i = 0; i < rule.replacement.size();)
@@ -468,6 +475,8 @@ RuleMatcher::RuleMatcher(const RuleList &list) : impl_(std::make_unique<Impl>())
         h.hasKey = rule.hasKey;
         h.literalIsKey = rule.literalIsKey;
         h.inGroup = rule.group != SIZE_MAX;
+        h.atStart = rule.plain ? rule.atStart : rule.literalAtStart;
+        h.atEnd = rule.plain ? rule.atEnd : rule.literalAtEnd;
         if (!rule.plainCaseless && rule.error.empty() && !rule.literal.empty() && rule.literal.size() <= sizeof h.literal) {
             h.shortLength = static_cast<std::uint8_t>(rule.literal.size());
             rule.literal.copy(h.literal, rule.literal.size());
@@ -501,9 +510,14 @@ void RuleMatcher::apply(std::string &text) const
             const Impl::Hot &hot = m.hot[r];
             if (hot.hasKey && !m.presence.has(hot.key))
                 continue;
-            if (hot.shortLength != 0 && (m.presenceStale || !hot.literalIsKey) && !hot.inGroup &&
-                findLiteral(text, std::string_view(hot.literal, hot.shortLength)) == std::string::npos)
-                continue;
+            if (hot.shortLength != 0 && !hot.inGroup) {
+                const std::string_view literal(hot.literal, hot.shortLength);
+                const std::string_view whole(text);
+                if (hot.atStart ? !whole.starts_with(literal)
+                    : hot.atEnd ? !whole.ends_with(literal)
+                    : (m.presenceStale || !hot.literalIsKey) && findLiteral(whole, literal) == std::string::npos)
+                    continue;
+            }
             const CompiledRule &rule = m.rules[r];
             if (rule.group != SIZE_MAX) {
                 const LetterMap &map = m.letterMaps[rule.group];
