@@ -307,6 +307,25 @@ void EspeakEngine::setRate(int rate) { worker_->setRate(rate); }
 void EspeakEngine::speak(std::string_view text) { worker_->speak(text); }
 void EspeakEngine::speakMarkup(std::string_view markup) { worker_->speakMarkup(markup); }
 bool EspeakEngine::waitUntilDone(int timeoutMs) { return worker_->waitUntilDone(timeoutMs); }
+
+bool EspeakEngine::waitUntilDone(int timeoutMs, const std::function<void()> &whileWaiting)
+{
+    constexpr int kSliceMs = 20;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        int slice = kSliceMs;
+        if (timeoutMs >= 0) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now()).count();
+            slice = static_cast<int>(std::clamp<long long>(left, 0, kSliceMs));
+        }
+        if (worker_->waitUntilDone(slice))
+            return true;
+        if (timeoutMs >= 0 && std::chrono::steady_clock::now() >= deadline)
+            return false;
+        whileWaiting();
+    }
+}
 int EspeakEngine::sampleRate() const { return worker_->sampleRate(); }
 
 SpeechEngineFactory EspeakEngine::factory()

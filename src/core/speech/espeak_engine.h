@@ -38,6 +38,7 @@ public:
     void speak(std::string_view text) override;
     void speakMarkup(std::string_view markup) override;
     bool waitUntilDone(int timeoutMs) override;
+    bool waitUntilDone(int timeoutMs, const std::function<void()> &whileWaiting) override;
 
     /// Samples per second of the sound the engine makes.
     int sampleRate() const;

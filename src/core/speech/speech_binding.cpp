@@ -84,7 +84,7 @@ void SpeechBinding::ReadText(std::string_view text, bool markup)
 
 bool SpeechBinding::WaitUntilDone(int timeoutMs)
 {
-    return engine().waitUntilDone(timeoutMs);
+    return engine().waitUntilDone(timeoutMs, [this] { feedback_.processEvents(); });
 }
 
 bool SpeechBinding::warmUp()

@@ -36,6 +36,13 @@ public:
     /// Waits until nothing is queued or being spoken, at most timeoutMs milliseconds (a negative
     /// time-out waits without limit). True when that state was reached.
     virtual bool waitUntilDone(int timeoutMs) = 0;
+    /// The same wait for a caller that must stay responsive (a window): whileWaiting runs every
+    /// few milliseconds until the wait ends. Engines that never really wait need not override it.
+    virtual bool waitUntilDone(int timeoutMs, const std::function<void()> &whileWaiting)
+    {
+        (void)whileWaiting;
+        return waitUntilDone(timeoutMs);
+    }
 };
 
 /// Creates the engine the binding speaks through; throws when no engine can be created.

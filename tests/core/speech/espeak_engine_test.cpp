@@ -279,6 +279,17 @@ TEST_F(EspeakTiming, SpeakingLastsAsLongAsTheSound)
     EXPECT_TRUE(engine.waitUntilDone(0));
 }
 
+TEST_F(EspeakTiming, WaitingForAWindowLetsItRunMeanwhile)
+{
+    EspeakEngine engine(silentDevice());
+    engine.speak("Раз, два, три.");
+    int turns = 0;
+    EXPECT_FALSE(engine.waitUntilDone(50, [&] { ++turns; }));
+    EXPECT_TRUE(engine.waitUntilDone(-1, [&] { ++turns; }));
+    EXPECT_GT(turns, 5); // the sentence lasts far longer than a few 20 ms turns
+    EXPECT_TRUE(engine.waitUntilDone(-1, [&] { ADD_FAILURE() << "nothing left to wait for"; }));
+}
+
 // Keeps time like a silent device and counts what it was given.
 class CountingOutput : public AudioOutput {
 public:
