@@ -52,9 +52,11 @@ std::size_t charLength(std::string_view text, std::size_t i)
 }
 
 /// Bytes of the UTF-8 character at bytes[i] (1 for a byte that does not start a whole one).
-std::size_t sequenceLength(const unsigned char *bytes, std::size_t i, std::size_t n)
+inline std::size_t sequenceLength(const unsigned char *bytes, std::size_t i, std::size_t n)
 {
     const unsigned char b = bytes[i];
+    if (b < 0x80)
+        return 1;
     const std::size_t length = b < 0xC2 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : b < 0xF5 ? 4 : 1;
     if (i + length > n)
         return 1;
@@ -62,6 +64,18 @@ std::size_t sequenceLength(const unsigned char *bytes, std::size_t i, std::size_
         if ((bytes[i + k] & 0xC0) != 0x80)
             return 1;
     return length;
+}
+
+/// The key id of the character at bytes[i] and its length in bytes.
+inline std::size_t keyAt(const unsigned char *bytes, std::size_t i, std::size_t n, std::size_t &length)
+{
+    const unsigned char b = bytes[i];
+    if ((b == 0xD0 || b == 0xD1) && i + 1 < n && (bytes[i + 1] & 0xC0) == 0x80) {
+        length = 2;
+        return keyId(static_cast<char32_t>(((b & 0x1Fu) << 6) | (bytes[i + 1] & 0x3Fu)));
+    }
+    length = sequenceLength(bytes, i, n);
+    return b == '-' ? keyId(U'-') : 0;
 }
 
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
@@ -159,46 +173,59 @@ public:
     static constexpr std::size_t kSingles = kKeyIds;
     static constexpr std::size_t kSize = kKeyIds + kKeyIds * kKeyIds;
 
-    Presence() : bits_((kSize + 63) / 64, 0) {}
+    Presence() : bits_(kWords, 0), next_(kWords, 0) {}
 
-    bool has(std::uint32_t key) const { return (bits_[key / 64] >> (key % 64)) & 1u; }
+    bool has(std::uint32_t key) const { return test(bits_, key); }
 
     /// Takes a new text; calls added(key) for each key it has that the previous one lacked.
     template <typename F>
     void update(std::string_view text, F &&added)
     {
-        previous_.swap(set_);
-        set_.clear();
-        std::size_t last = 0;
-        const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
-        for (std::size_t i = 0, n = text.size(); i < n;) {
-            const unsigned char b = bytes[i];
-            std::size_t id = 0;
-            const std::size_t length = sequenceLength(bytes, i, n);
-            if (length == 2 && (b == 0xD0 || b == 0xD1))
-                id = keyId(static_cast<char32_t>(((b & 0x1Fu) << 6) | (bytes[i + 1] & 0x3Fu)));
-            else if (b == '-')
-                id = keyId(U'-');
-            i += length;
-            if (id != 0) {
-                set_.push_back(static_cast<std::uint32_t>(id));
-                if (last != 0)
-                    set_.push_back(static_cast<std::uint32_t>(kSingles + last * kKeyIds + id));
-            }
-            last = id;
-        }
-        for (const std::uint32_t key : set_)
-            if (!has(key))
+        std::fill(next_.begin(), next_.end(), 0);
+        forEachKey(text, [&](std::uint32_t key) {
+            if (test(next_, key))
+                return;
+            next_[key / 64] |= std::uint64_t{1} << (key % 64);
+            if (!test(bits_, key))
                 added(key);
-        for (const std::uint32_t key : previous_)
-            bits_[key / 64] &= ~(std::uint64_t{1} << (key % 64));
-        for (const std::uint32_t key : set_)
-            bits_[key / 64] |= std::uint64_t{1} << (key % 64);
+        });
+        bits_.swap(next_);
+    }
+
+    /// Takes a new text that can hold no key the previous one lacked.
+    void refresh(std::string_view text)
+    {
+        std::fill(bits_.begin(), bits_.end(), 0);
+        forEachKey(text, [&](std::uint32_t key) { bits_[key / 64] |= std::uint64_t{1} << (key % 64); });
     }
 
 private:
-    std::vector<std::uint64_t> bits_;
-    std::vector<std::uint32_t> set_, previous_;
+    static constexpr std::size_t kWords = (kSize + 63) / 64;
+
+    static bool test(const std::vector<std::uint64_t> &bits, std::uint32_t key)
+    {
+        return (bits[key / 64] >> (key % 64)) & 1u;
+    }
+
+    template <typename F>
+    static void forEachKey(std::string_view text, F &&f)
+    {
+        std::size_t last = 0;
+        const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
+        for (std::size_t i = 0, n = text.size(); i < n;) {
+            std::size_t length = 1;
+            const std::size_t id = keyAt(bytes, i, n, length);
+            i += length;
+            if (id != 0) {
+                f(static_cast<std::uint32_t>(id));
+                if (last != 0)
+                    f(static_cast<std::uint32_t>(kSingles + last * kKeyIds + id));
+            }
+            last = id;
+        }
+    }
+
+    std::vector<std::uint64_t> bits_, next_;
 };
 
 } // namespace
@@ -429,13 +456,8 @@ bool RuleMatcher::Impl::applyLetterMap(const LetterMap &map, std::string &text) 
     bool changed = false;
     const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
     for (std::size_t i = 0, n = text.size(); i < n;) {
-        const unsigned char b = bytes[i];
-        const std::size_t length = sequenceLength(bytes, i, n);
-        std::size_t id = 0;
-        if (b == '-')
-            id = keyId(U'-');
-        else if ((b == 0xD0 || b == 0xD1) && length == 2)
-            id = keyId(static_cast<char32_t>(((b & 0x1Fu) << 6) | (bytes[i + 1] & 0x3Fu)));
+        std::size_t length = 1;
+        const std::size_t id = keyAt(bytes, i, n, length);
         if (const std::string *replacement = id != 0 ? map.replacement[id] : nullptr) {
             scratch += *replacement;
             changed = true;
@@ -499,7 +521,7 @@ void RuleMatcher::apply(std::string &text) const
 {
     const Impl &m = *impl_;
     m.candidates = m.always;
-    m.presence.update({}, [](std::uint32_t) {});
+    m.presence.refresh({});
     m.collectCandidates(text, SIZE_MAX);
     m.presenceStale = false;
     for (std::size_t w = 0; w < m.words; ++w) {
@@ -508,6 +530,12 @@ void RuleMatcher::apply(std::string &text) const
             m.candidates[w] &= m.candidates[w] - 1;
             const std::size_t r = w * 64 + bit;
             const Impl::Hot &hot = m.hot[r];
+            if (hot.hasKey && m.presenceStale) {
+                // letters went since the bits were taken: retake them once, rather than
+                // searching the text for every candidate that follows
+                m.presence.refresh(text);
+                m.presenceStale = false;
+            }
             if (hot.hasKey && !m.presence.has(hot.key))
                 continue;
             if (hot.shortLength != 0 && !hot.inGroup) {
