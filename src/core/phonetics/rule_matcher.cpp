@@ -117,16 +117,34 @@ std::size_t findCaseless(std::string_view text, std::string_view lowered, std::s
     return std::string_view::npos;
 }
 
-/// string::find, quicker for the two-byte needles (one Cyrillic letter) most rules have.
+/// string::find, quicker on the short texts and short literals of transcription.
 std::size_t findLiteral(std::string_view text, std::string_view literal, std::size_t from = 0)
 {
-    if (literal.size() != 2)
+    if (literal.size() < 2)
         return text.find(literal, from);
     const char a = literal[0], b = literal[1];
-    for (std::size_t i = from; i + 1 < text.size(); ++i)
-        if (text[i + 1] == b && text[i] == a)
+    const std::size_t rest = literal.size() - 2;
+    for (std::size_t i = from; i + literal.size() <= text.size(); ++i) {
+        if (text[i + 1] != b || text[i] != a)
+            continue;
+        std::size_t k = 0;
+        while (k < rest && text[i + 2 + k] == literal[2 + k])
+            ++k;
+        if (k == rest)
             return i;
+    }
     return std::string_view::npos;
+}
+
+/// Whether text holds literal at byte offset at.
+bool literalAt(std::string_view text, std::size_t at, std::string_view literal)
+{
+    if (at + literal.size() > text.size())
+        return false;
+    for (std::size_t k = 0; k < literal.size(); ++k)
+        if (text[at + k] != literal[k])
+            return false;
+    return true;
 }
 
 std::string pcre2Message(int code)
@@ -541,8 +559,8 @@ void RuleMatcher::apply(std::string &text) const
             if (hot.shortLength != 0 && !hot.inGroup) {
                 const std::string_view literal(hot.literal, hot.shortLength);
                 const std::string_view whole(text);
-                if (hot.atStart ? !whole.starts_with(literal)
-                    : hot.atEnd ? !whole.ends_with(literal)
+                if (hot.atStart ? !literalAt(whole, 0, literal)
+                    : hot.atEnd ? (whole.size() < literal.size() || !literalAt(whole, whole.size() - literal.size(), literal))
                     : (m.presenceStale || !hot.literalIsKey) && findLiteral(whole, literal) == std::string::npos)
                     continue;
             }
