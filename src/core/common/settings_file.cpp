@@ -51,15 +51,19 @@ std::string SettingsFile::save(const std::string &path) const
     return AtomicFile::write(path, out.str());
 }
 
-std::optional<std::string> SettingsFile::value(const std::string &window, const std::string &property) const
+const SettingsFile::Property *SettingsFile::find(const std::string &window, const std::string &property) const
 {
     const auto w = windows_.find(window);
     if (w == windows_.end())
-        return std::nullopt;
+        return nullptr;
     const auto p = w->second.find(property);
-    if (p == w->second.end())
-        return std::nullopt;
-    return p->second.value;
+    return p == w->second.end() ? nullptr : &p->second;
+}
+
+std::optional<std::string> SettingsFile::value(const std::string &window, const std::string &property) const
+{
+    const Property *p = find(window, property);
+    return p ? p->value : std::nullopt;
 }
 
 void SettingsFile::setValue(const std::string &window, const std::string &property, const std::string &value)
@@ -70,13 +74,10 @@ void SettingsFile::setValue(const std::string &window, const std::string &proper
 std::optional<std::vector<std::string>> SettingsFile::list(const std::string &window,
                                                            const std::string &property) const
 {
-    const auto w = windows_.find(window);
-    if (w == windows_.end())
+    const Property *p = find(window, property);
+    if (!p)
         return std::nullopt;
-    const auto p = w->second.find(property);
-    if (p == w->second.end())
-        return std::nullopt;
-    return p->second.items;
+    return p->items;
 }
 
 void SettingsFile::setList(const std::string &window, const std::string &property,

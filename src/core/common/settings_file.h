@@ -27,6 +27,8 @@ private:
         std::optional<std::string> value;
         std::vector<std::string> items;
     };
+    const Property *find(const std::string &window, const std::string &property) const;
+
     std::map<std::string, std::map<std::string, Property>> windows_;
 };
 

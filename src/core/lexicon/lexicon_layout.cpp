@@ -20,17 +20,13 @@ const FieldLayout &lexiconLayout()
 
 const FieldLayout &scratchLayout()
 {
-    static const FieldLayout layout({
-        {"grapheme", FieldType::String, 0, true},
-        {"grapheme2", FieldType::String, 70},
-        {"grapheme3", FieldType::String, 70},
-        {"phoneme", FieldType::String, 100},
-        {"alias", FieldType::String, 70},
-        {"grammar", FieldType::String, 50},
-        {"lexname", FieldType::String, 30},
-        {"comment", FieldType::String, 50},
-        {"tag", FieldType::Integer, 0},
-    });
+    static const FieldLayout layout = [] {
+        std::vector<FieldDef> fields = lexiconLayout().fields();
+        fields[Grapheme].width = 0;
+        fields[Grapheme].required = true;
+        fields[Grapheme2].width = fields[Grapheme3].width = 70;
+        return FieldLayout(std::move(fields));
+    }();
     return layout;
 }
 
