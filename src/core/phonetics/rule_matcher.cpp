@@ -14,15 +14,22 @@ namespace lexorama::phonetics {
 
 namespace {
 
-/// Small ids for the letters rule literals are made of: Cyrillic U+0400..U+045F and the
-/// hyphen; 0 for every other character.
-constexpr std::size_t kKeyIds = 98;
+/// Small ids for the characters rule literals are made of: Cyrillic U+0400..U+045F, the
+/// hyphen, "#" (the edge of a rewritten fragment), the blank and the grave accent; 0 for
+/// every other character.
+constexpr std::size_t kKeyIds = 101;
 
 std::size_t keyId(char32_t c)
 {
     if (c >= 0x400 && c < 0x460)
         return c - 0x400 + 1;
-    return c == U'-' ? 97 : 0;
+    switch (c) {
+    case U'-': return 97;
+    case U'#': return 98;
+    case U' ': return 99;
+    case U'`': return 100;
+    default: return 0;
+    }
 }
 
 /// Decodes the character at text[i] and advances i; malformed bytes decode as themselves.
@@ -75,7 +82,7 @@ inline std::size_t keyAt(const unsigned char *bytes, std::size_t i, std::size_t 
         return keyId(static_cast<char32_t>(((b & 0x1Fu) << 6) | (bytes[i + 1] & 0x3Fu)));
     }
     length = sequenceLength(bytes, i, n);
-    return b == '-' ? keyId(U'-') : 0;
+    return b < 0x80 ? keyId(b) : 0;
 }
 
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
@@ -168,7 +175,8 @@ struct CompiledRule {
     bool plainCaseless = false;  // a plain literal with ASCII letters: compared on lowered text
     bool atStart = false;
     bool atEnd = false;
-    bool addsKeys = false;        // the replacement is empty or holds key letters: new keys may appear
+    bool addsKeys = false;        // the replacement is empty or holds key characters: new keys may appear
+    bool addsLetters = false;     // the replacement holds letters a later rule may look for
     std::uint32_t key = 0;        // index into the presence bits: a letter or a pair of letters
     bool hasKey = false;          // false: the rule is tried on every text
     bool literalIsKey = false;    // the literal is exactly its key letters
@@ -182,7 +190,7 @@ struct LetterMap {
     std::size_t first = 0;
     std::size_t last = 0;
     std::array<const std::string *, kKeyIds> replacement{};
-    bool deletes = false; // some replacement is empty and may bring two letters together
+    bool addsKeys = false; // some replacement may bring new keys into the text
 };
 
 /// Which letters and pairs of adjacent letters (by key id) a text contains.
@@ -320,8 +328,11 @@ void RuleMatcher::Impl::compile(CompiledRule &rule)
         rule.literalAtEnd = required.atEnd;
     }
     rule.addsKeys = rule.replacement.empty();
-    for (std::size_t i = 0; i < rule.replacement.size();)
-        rule.addsKeys = rule.addsKeys || keyId(decode(rule.replacement, i)) != 0;
+    for (std::size_t i = 0; i < rule.replacement.size();) {
+        const std::size_t id = keyId(decode(rule.replacement, i));
+        rule.addsKeys = rule.addsKeys || id != 0;
+        rule.addsLetters = rule.addsLetters || (id != 0 && id <= keyId(U'-'));
+    }
 }
 
 void RuleMatcher::Impl::index(std::uint32_t ruleIndex)
@@ -447,14 +458,14 @@ void RuleMatcher::Impl::buildLetterMaps()
 {
     auto fits = [](const CompiledRule &r) {
         return r.plain && !r.atStart && !r.atEnd && r.hasKey && r.literalIsKey && r.key < Presence::kSingles &&
-               (!r.addsKeys || r.replacement.empty());
+               !r.addsLetters;
     };
     for (std::size_t i = 0; i < rules.size();) {
         std::size_t j = i;
         LetterMap map;
         while (j < rules.size() && fits(rules[j]) && !map.replacement[rules[j].key]) {
             map.replacement[rules[j].key] = &rules[j].replacement;
-            map.deletes = map.deletes || rules[j].replacement.empty();
+            map.addsKeys = map.addsKeys || rules[j].addsKeys;
             ++j;
         }
         if (j - i >= 2) {
@@ -570,9 +581,9 @@ void RuleMatcher::apply(std::string &text) const
                 for (std::size_t k = r; k <= map.last; ++k)
                     m.candidates[k / 64] &= ~(std::uint64_t{1} << (k % 64));
                 if (m.applyLetterMap(map, text)) {
-                    if (map.deletes)
+                    if (map.addsKeys)
                         m.collectCandidates(text, map.last);
-                    m.presenceStale = !map.deletes;
+                    m.presenceStale = !map.addsKeys;
                 }
                 continue;
             }
