@@ -289,7 +289,7 @@ def add_glide(table, vowel, tail, out, context=1, rank=5):
     for before in NOT_CONSONANT_BEFORE:
         table.add(vowel, "(?<=" + before + ")" + vowel + tail, out, context=context + 1, rank=rank)
     table.add(vowel, "<w>" + vowel + tail, out, context=context, rank=rank)
-    for separator in (" ", r"\t", "-", "`"):
+    for separator in (" ", "-", "`"):
         table.add(vowel, "(?<=" + separator + ")" + vowel + tail, out, context=context + 1, rank=rank)
 
 
