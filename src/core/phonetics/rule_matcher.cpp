@@ -175,7 +175,6 @@ struct CompiledRule {
     bool plainCaseless = false;  // a plain literal with ASCII letters: compared on lowered text
     bool atStart = false;
     bool atEnd = false;
-    bool addsKeys = false;        // the replacement is empty or holds key characters: new keys may appear
     bool addsLetters = false;     // the replacement holds letters a later rule may look for
     std::uint32_t key = 0;        // index into the presence bits: a letter or a pair of letters
     bool hasKey = false;          // false: the rule is tried on every text
@@ -190,68 +189,99 @@ struct LetterMap {
     std::size_t first = 0;
     std::size_t last = 0;
     std::array<const std::string *, kKeyIds> replacement{};
-    bool addsKeys = false; // some replacement may bring new keys into the text
 };
 
-/// Which letters and pairs of adjacent letters (by key id) a text contains.
+/// How often each key (a character of the key set, or a pair of adjacent ones) occurs in the
+/// text being rewritten. Kept exact through every change by recounting only the part of the
+/// text that changed, so a rule whose key is absent is skipped without looking at the text.
 class Presence {
 public:
     static constexpr std::size_t kSingles = kKeyIds;
     static constexpr std::size_t kSize = kKeyIds + kKeyIds * kKeyIds;
 
-    Presence() : bits_(kWords, 0), next_(kWords, 0) {}
+    Presence() : counts_(kSize, 0) {}
 
-    bool has(std::uint32_t key) const { return test(bits_, key); }
+    bool has(std::uint32_t key) const { return counts_[key] != 0; }
 
-    /// Takes a new text; calls added(key) for each key it has that the previous one lacked.
+    /// Starts over with a new text; appeared(key) is called for every key in it.
     template <typename F>
-    void update(std::string_view text, F &&added)
+    void reset(std::string_view text, F &&appeared)
     {
-        std::fill(next_.begin(), next_.end(), 0);
-        forEachKey(text, [&](std::uint32_t key) {
-            if (test(next_, key))
-                return;
-            next_[key / 64] |= std::uint64_t{1} << (key % 64);
-            if (!test(bits_, key))
-                added(key);
-        });
-        bits_.swap(next_);
+        for (const std::uint32_t key : touched_)
+            counts_[key] = 0;
+        touched_.clear();
+        count(text, 0, text.size(), +1, appeared);
     }
 
-    /// Takes a new text that can hold no key the previous one lacked.
-    void refresh(std::string_view text)
+    /// The text changed from before to after; appeared(key) is called for every key that was
+    /// absent and is present now.
+    template <typename F>
+    void change(std::string_view before, std::string_view after, F &&appeared)
     {
-        std::fill(bits_.begin(), bits_.end(), 0);
-        forEachKey(text, [&](std::uint32_t key) { bits_[key / 64] |= std::uint64_t{1} << (key % 64); });
+        std::size_t prefix = 0;
+        const std::size_t shorter = std::min(before.size(), after.size());
+        while (prefix < shorter && before[prefix] == after[prefix])
+            ++prefix;
+        std::size_t suffix = 0;
+        while (suffix < shorter - prefix && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+            ++suffix;
+        while (prefix > 0 && isContinuation(before[prefix]))
+            --prefix;
+        std::size_t beforeEnd = before.size() - suffix;
+        while (beforeEnd < before.size() && isContinuation(before[beforeEnd]))
+            ++beforeEnd;
+        const std::size_t afterEnd = after.size() - (before.size() - beforeEnd);
+        count(before, prefix, beforeEnd, -1, [](std::uint32_t) {});
+        count(after, prefix, afterEnd, +1, appeared);
     }
 
 private:
-    static constexpr std::size_t kWords = (kSize + 63) / 64;
+    static bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-    static bool test(const std::vector<std::uint64_t> &bits, std::uint32_t key)
-    {
-        return (bits[key / 64] >> (key % 64)) & 1u;
-    }
-
+    /// Counts the characters that start in [from, to) and the pairs whose second character
+    /// starts in [from, to], so that the same span counted before and after a change accounts
+    /// for every key that touches it.
     template <typename F>
-    static void forEachKey(std::string_view text, F &&f)
+    void count(std::string_view text, std::size_t from, std::size_t to, int delta, F &&appeared)
     {
-        std::size_t last = 0;
         const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
-        for (std::size_t i = 0, n = text.size(); i < n;) {
+        const std::size_t n = text.size();
+        std::size_t pos = from;
+        if (pos > 0) {
+            --pos;
+            while (pos > 0 && isContinuation(text[pos]))
+                --pos;
+        }
+        std::size_t previous = 0;
+        while (pos < n && pos <= to) {
             std::size_t length = 1;
-            const std::size_t id = keyAt(bytes, i, n, length);
-            i += length;
-            if (id != 0) {
-                f(static_cast<std::uint32_t>(id));
-                if (last != 0)
-                    f(static_cast<std::uint32_t>(kSingles + last * kKeyIds + id));
+            const std::size_t id = keyAt(bytes, pos, n, length);
+            if (pos >= from && id != 0) {
+                if (pos < to)
+                    add(static_cast<std::uint32_t>(id), delta, appeared);
+                if (previous != 0)
+                    add(static_cast<std::uint32_t>(kSingles + previous * kKeyIds + id), delta, appeared);
             }
-            last = id;
+            previous = id;
+            pos += length;
         }
     }
 
-    std::vector<std::uint64_t> bits_, next_;
+    template <typename F>
+    void add(std::uint32_t key, int delta, F &&appeared)
+    {
+        if (delta > 0) {
+            if (counts_[key]++ == 0) {
+                touched_.push_back(key);
+                appeared(key);
+            }
+        } else if (counts_[key] != 0) {
+            --counts_[key];
+        }
+    }
+
+    std::vector<std::uint32_t> counts_;
+    std::vector<std::uint32_t> touched_;
 };
 
 } // namespace
@@ -280,7 +310,6 @@ struct RuleMatcher::Impl {
     pcre2_match_context *matchContext = nullptr;
     mutable std::vector<std::uint64_t> candidates;
     mutable Presence presence;
-    mutable bool presenceStale = false; // letters have gone since the presence bits were taken
     mutable std::string scratch;
 
     ~Impl()
@@ -293,7 +322,8 @@ struct RuleMatcher::Impl {
 
     void compile(CompiledRule &rule);
     void index(std::uint32_t ruleIndex);
-    void collectCandidates(std::string_view text, std::size_t after) const;
+    /// After a rule (index after) changed the text; the old text is in scratch.
+    void noteChange(std::string_view text, std::size_t after) const;
     void mark(std::uint32_t key, std::size_t after) const;
     void buildLetterMaps();
     bool applyLetterMap(const LetterMap &map, std::string &text) const;
@@ -327,10 +357,8 @@ void RuleMatcher::Impl::compile(CompiledRule &rule)
         rule.literalAtStart = required.atStart;
         rule.literalAtEnd = required.atEnd;
     }
-    rule.addsKeys = rule.replacement.empty();
     for (std::size_t i = 0; i < rule.replacement.size();) {
         const std::size_t id = keyId(decode(rule.replacement, i));
-        rule.addsKeys = rule.addsKeys || id != 0;
         rule.addsLetters = rule.addsLetters || (id != 0 && id <= keyId(U'-'));
     }
 }
@@ -359,9 +387,9 @@ void RuleMatcher::Impl::mark(std::uint32_t key, std::size_t after) const
             candidates[r / 64] |= std::uint64_t{1} << (r % 64);
 }
 
-void RuleMatcher::Impl::collectCandidates(std::string_view text, std::size_t after) const
+void RuleMatcher::Impl::noteChange(std::string_view text, std::size_t after) const
 {
-    presence.update(text, [&](std::uint32_t key) { mark(key, after); });
+    presence.change(scratch, text, [&](std::uint32_t key) { mark(key, after); });
 }
 
 bool RuleMatcher::Impl::applyPlain(const CompiledRule &rule, std::string &text) const
@@ -374,9 +402,13 @@ bool RuleMatcher::Impl::applyPlain(const CompiledRule &rule, std::string &text) 
     if (rule.atStart || rule.atEnd) {
         if (text.size() < lit.size() || (rule.atStart && rule.atEnd && text.size() != lit.size()))
             return false;
-        if (!equalsAt(text, rule.atStart ? 0 : text.size() - lit.size(), lit))
+        const std::size_t at = rule.atStart ? 0 : text.size() - lit.size();
+        if (!equalsAt(text, at, lit))
             return false;
-        text.replace(rule.atStart ? 0 : text.size() - lit.size(), lit.size(), rule.replacement);
+        scratch.assign(text, 0, at);
+        scratch += rule.replacement;
+        scratch.append(text, at + lit.size());
+        text.swap(scratch);
         return true;
     }
     std::size_t at = find(0);
@@ -448,7 +480,7 @@ bool RuleMatcher::Impl::applyRule(const CompiledRule &rule, std::string &text) c
         throw RuleError(rule.line, rule.error);
     if (rule.hasKey && !presence.has(rule.key))
         return false;
-    if ((presenceStale || !rule.literalIsKey) && !rule.literal.empty() && !rule.plainCaseless &&
+    if (!rule.literalIsKey && !rule.literal.empty() && !rule.plainCaseless &&
         findLiteral(text, rule.literal) == std::string::npos)
         return false;
     return rule.plain ? applyPlain(rule, text) : applyRegex(rule, text);
@@ -465,7 +497,6 @@ void RuleMatcher::Impl::buildLetterMaps()
         LetterMap map;
         while (j < rules.size() && fits(rules[j]) && !map.replacement[rules[j].key]) {
             map.replacement[rules[j].key] = &rules[j].replacement;
-            map.addsKeys = map.addsKeys || rules[j].addsKeys;
             ++j;
         }
         if (j - i >= 2) {
@@ -550,21 +581,13 @@ void RuleMatcher::apply(std::string &text) const
 {
     const Impl &m = *impl_;
     m.candidates = m.always;
-    m.presence.refresh({});
-    m.collectCandidates(text, SIZE_MAX);
-    m.presenceStale = false;
+    m.presence.reset(text, [&](std::uint32_t key) { m.mark(key, SIZE_MAX); });
     for (std::size_t w = 0; w < m.words; ++w) {
         while (m.candidates[w] != 0) {
             const std::size_t bit = static_cast<std::size_t>(std::countr_zero(m.candidates[w]));
             m.candidates[w] &= m.candidates[w] - 1;
             const std::size_t r = w * 64 + bit;
             const Impl::Hot &hot = m.hot[r];
-            if (hot.hasKey && m.presenceStale) {
-                // letters went since the bits were taken: retake them once, rather than
-                // searching the text for every candidate that follows
-                m.presence.refresh(text);
-                m.presenceStale = false;
-            }
             if (hot.hasKey && !m.presence.has(hot.key))
                 continue;
             if (hot.shortLength != 0 && !hot.inGroup) {
@@ -572,7 +595,7 @@ void RuleMatcher::apply(std::string &text) const
                 const std::string_view whole(text);
                 if (hot.atStart ? !literalAt(whole, 0, literal)
                     : hot.atEnd ? (whole.size() < literal.size() || !literalAt(whole, whole.size() - literal.size(), literal))
-                    : (m.presenceStale || !hot.literalIsKey) && findLiteral(whole, literal) == std::string::npos)
+                    : !hot.literalIsKey && findLiteral(whole, literal) == std::string::npos)
                     continue;
             }
             const CompiledRule &rule = m.rules[r];
@@ -580,23 +603,12 @@ void RuleMatcher::apply(std::string &text) const
                 const LetterMap &map = m.letterMaps[rule.group];
                 for (std::size_t k = r; k <= map.last; ++k)
                     m.candidates[k / 64] &= ~(std::uint64_t{1} << (k % 64));
-                if (m.applyLetterMap(map, text)) {
-                    if (map.addsKeys)
-                        m.collectCandidates(text, map.last);
-                    m.presenceStale = !map.addsKeys;
-                }
+                if (m.applyLetterMap(map, text))
+                    m.noteChange(text, map.last);
                 continue;
             }
-            if (!m.applyRule(rule, text))
-                continue;
-            // A replacement without letters only takes letters away: the presence bits stay a
-            // superset and are refreshed only when new letters or pairs may have appeared.
-            if (rule.addsKeys) {
-                m.collectCandidates(text, r);
-                m.presenceStale = false;
-            } else {
-                m.presenceStale = true;
-            }
+            if (m.applyRule(rule, text))
+                m.noteChange(text, r);
         }
     }
 }
