@@ -199,16 +199,18 @@ public:
     static constexpr std::size_t kSingles = kKeyIds;
     static constexpr std::size_t kSize = kKeyIds + kKeyIds * kKeyIds;
 
-    Presence() : counts_(kSize, 0) {}
+    Presence() : counts_(kSize, 0), bits_((kSize + 63) / 64, 0) {}
 
-    bool has(std::uint32_t key) const { return counts_[key] != 0; }
+    bool has(std::uint32_t key) const { return (bits_[key / 64] >> (key % 64)) & 1u; }
 
     /// Starts over with a new text; appeared(key) is called for every key in it.
     template <typename F>
     void reset(std::string_view text, F &&appeared)
     {
-        for (const std::uint32_t key : touched_)
+        for (const std::uint32_t key : touched_) {
             counts_[key] = 0;
+            bits_[key / 64] = 0;
+        }
         touched_.clear();
         count(text, 0, text.size(), +1, appeared);
     }
@@ -267,20 +269,28 @@ private:
         }
     }
 
+    /// A count that reaches its limit stays there: the key then counts as present for good,
+    /// which only costs a search.
     template <typename F>
     void add(std::uint32_t key, int delta, F &&appeared)
     {
+        std::uint16_t &c = counts_[key];
+        if (c == kSaturated)
+            return;
         if (delta > 0) {
-            if (counts_[key]++ == 0) {
+            if (c++ == 0) {
+                bits_[key / 64] |= std::uint64_t{1} << (key % 64);
                 touched_.push_back(key);
                 appeared(key);
             }
-        } else if (counts_[key] != 0) {
-            --counts_[key];
+        } else if (c != 0 && --c == 0) {
+            bits_[key / 64] &= ~(std::uint64_t{1} << (key % 64));
         }
     }
 
-    std::vector<std::uint32_t> counts_;
+    static constexpr std::uint16_t kSaturated = 0xFFFF;
+    std::vector<std::uint16_t> counts_;
+    std::vector<std::uint64_t> bits_;
     std::vector<std::uint32_t> touched_;
 };
 
@@ -290,7 +300,9 @@ struct RuleMatcher::Impl {
     std::vector<CompiledRule> rules;
     std::size_t words = 0;
     std::vector<std::uint64_t> always;
-    std::vector<std::vector<std::uint32_t>> byKey = std::vector<std::vector<std::uint32_t>>(Presence::kSize);
+    /// Rules by key, flat: the rules of key k are keyRules[keyStart[k] .. keyStart[k + 1]).
+    std::vector<std::uint32_t> keyStart;
+    std::vector<std::uint32_t> keyRules;
     std::vector<LetterMap> letterMaps;
     /// What is read of every candidate rule, kept apart from the rules so that skipping one
     /// touches little memory: its presence key, whether its literal is just that key, and the
@@ -325,6 +337,7 @@ struct RuleMatcher::Impl {
     /// After a rule (index after) changed the text; the old text is in scratch.
     void noteChange(std::string_view text, std::size_t after) const;
     void mark(std::uint32_t key, std::size_t after) const;
+    void indexKeys();
     void buildLetterMaps();
     bool applyLetterMap(const LetterMap &map, std::string &text) const;
     bool applyRule(const CompiledRule &rule, std::string &text) const;
@@ -377,13 +390,27 @@ void RuleMatcher::Impl::index(std::uint32_t ruleIndex)
     rule.hasKey = true;
     rule.key = static_cast<std::uint32_t>(second == 0 ? first : Presence::kSingles + first * kKeyIds + second);
     rule.literalIsKey = (second == 0 ? afterFirst : i) == rule.literal.size();
-    byKey[rule.key].push_back(ruleIndex);
+}
+
+void RuleMatcher::Impl::indexKeys()
+{
+    keyStart.assign(Presence::kSize + 1, 0);
+    for (const CompiledRule &rule : rules)
+        if (rule.hasKey)
+            ++keyStart[rule.key + 1];
+    for (std::size_t k = 0; k < Presence::kSize; ++k)
+        keyStart[k + 1] += keyStart[k];
+    keyRules.assign(keyStart.back(), 0);
+    std::vector<std::uint32_t> next(keyStart.begin(), keyStart.end() - 1);
+    for (std::uint32_t r = 0; r < rules.size(); ++r)
+        if (rules[r].hasKey)
+            keyRules[next[rules[r].key]++] = r;
 }
 
 void RuleMatcher::Impl::mark(std::uint32_t key, std::size_t after) const
 {
-    for (const std::uint32_t r : byKey[key])
-        if (after == SIZE_MAX || r > after)
+    for (std::uint32_t i = keyStart[key]; i < keyStart[key + 1]; ++i)
+        if (const std::uint32_t r = keyRules[i]; after == SIZE_MAX || r > after)
             candidates[r / 64] |= std::uint64_t{1} << (r % 64);
 }
 
@@ -550,6 +577,7 @@ RuleMatcher::RuleMatcher(const RuleList &list) : impl_(std::make_unique<Impl>())
         impl_->compile(impl_->rules[r]);
         impl_->index(r);
     }
+    impl_->indexKeys();
     impl_->buildLetterMaps();
     for (const CompiledRule &rule : impl_->rules) {
         Impl::Hot h;
@@ -601,8 +629,8 @@ void RuleMatcher::apply(std::string &text) const
             const CompiledRule &rule = m.rules[r];
             if (rule.group != SIZE_MAX) {
                 const LetterMap &map = m.letterMaps[rule.group];
-                for (std::size_t k = r; k <= map.last; ++k)
-                    m.candidates[k / 64] &= ~(std::uint64_t{1} << (k % 64));
+                for (std::size_t k = w; k <= map.last / 64; ++k)
+                    m.candidates[k] &= k < map.last / 64 ? 0 : ~std::uint64_t{0} << (map.last % 64) << 1;
                 if (m.applyLetterMap(map, text))
                     m.noteChange(text, map.last);
                 continue;
