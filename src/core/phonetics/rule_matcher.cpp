@@ -110,7 +110,7 @@ bool equalsAt(std::string_view text, std::size_t at, std::string_view lowered)
 {
     if (at + lowered.size() > text.size())
         return false;
-    for (std::size_t k = 0; k < lowered.size(); ++k)
+    for (std::size_t k = lowered.size(); k-- > 0;)
         if (asciiLower(text[at + k]) != lowered[k])
             return false;
     return true;
@@ -609,7 +609,9 @@ void RuleMatcher::apply(std::string &text) const
 {
     const Impl &m = *impl_;
     m.candidates = m.always;
-    m.presence.reset(text, [&](std::uint32_t key) { m.mark(key, SIZE_MAX); });
+    const bool keyed = !m.keyRules.empty(); // a fix list of IPA text has no keys to track
+    if (keyed)
+        m.presence.reset(text, [&](std::uint32_t key) { m.mark(key, SIZE_MAX); });
     for (std::size_t w = 0; w < m.words; ++w) {
         while (m.candidates[w] != 0) {
             const std::size_t bit = static_cast<std::size_t>(std::countr_zero(m.candidates[w]));
@@ -631,11 +633,11 @@ void RuleMatcher::apply(std::string &text) const
                 const LetterMap &map = m.letterMaps[rule.group];
                 for (std::size_t k = w; k <= map.last / 64; ++k)
                     m.candidates[k] &= k < map.last / 64 ? 0 : ~std::uint64_t{0} << (map.last % 64) << 1;
-                if (m.applyLetterMap(map, text))
+                if (m.applyLetterMap(map, text) && keyed)
                     m.noteChange(text, map.last);
                 continue;
             }
-            if (m.applyRule(rule, text))
+            if (m.applyRule(rule, text) && keyed)
                 m.noteChange(text, r);
         }
     }
