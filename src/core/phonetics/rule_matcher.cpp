@@ -215,26 +215,15 @@ public:
         count(text, 0, text.size(), +1, appeared);
     }
 
-    /// The text changed from before to after; appeared(key) is called for every key that was
-    /// absent and is present now.
+    /// The bytes [from, beforeEnd) of before became [from, afterEnd) of after (the rest of the
+    /// text is the same); appeared(key) is called for every key that was absent and is present
+    /// now.
     template <typename F>
-    void change(std::string_view before, std::string_view after, F &&appeared)
+    void change(std::string_view before, std::string_view after, std::size_t from, std::size_t beforeEnd,
+                std::size_t afterEnd, F &&appeared)
     {
-        std::size_t prefix = 0;
-        const std::size_t shorter = std::min(before.size(), after.size());
-        while (prefix < shorter && before[prefix] == after[prefix])
-            ++prefix;
-        std::size_t suffix = 0;
-        while (suffix < shorter - prefix && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
-            ++suffix;
-        while (prefix > 0 && isContinuation(before[prefix]))
-            --prefix;
-        std::size_t beforeEnd = before.size() - suffix;
-        while (beforeEnd < before.size() && isContinuation(before[beforeEnd]))
-            ++beforeEnd;
-        const std::size_t afterEnd = after.size() - (before.size() - beforeEnd);
-        count(before, prefix, beforeEnd, -1, [](std::uint32_t) {});
-        count(after, prefix, afterEnd, +1, appeared);
+        count(before, from, beforeEnd, -1, [](std::uint32_t) {});
+        count(after, from, afterEnd, +1, appeared);
     }
 
 private:
@@ -321,6 +310,9 @@ struct RuleMatcher::Impl {
     pcre2_match_data *matchData = nullptr;
     pcre2_match_context *matchContext = nullptr;
     mutable std::vector<std::uint64_t> candidates;
+    /// The bytes the last change replaced, in the text before it.
+    mutable std::size_t changeFrom = 0;
+    mutable std::size_t changeTo = 0;
     mutable Presence presence;
     mutable std::string scratch;
 
@@ -416,7 +408,8 @@ void RuleMatcher::Impl::mark(std::uint32_t key, std::size_t after) const
 
 void RuleMatcher::Impl::noteChange(std::string_view text, std::size_t after) const
 {
-    presence.change(scratch, text, [&](std::uint32_t key) { mark(key, after); });
+    presence.change(scratch, text, changeFrom, changeTo, changeTo + text.size() - scratch.size(),
+                    [&](std::uint32_t key) { mark(key, after); });
 }
 
 bool RuleMatcher::Impl::applyPlain(const CompiledRule &rule, std::string &text) const
@@ -436,18 +429,22 @@ bool RuleMatcher::Impl::applyPlain(const CompiledRule &rule, std::string &text) 
         scratch += rule.replacement;
         scratch.append(text, at + lit.size());
         text.swap(scratch);
+        changeFrom = at;
+        changeTo = at + lit.size();
         return true;
     }
     std::size_t at = find(0);
     if (at == std::string::npos)
         return false;
     scratch.clear();
+    changeFrom = at;
     std::size_t copied = 0;
     for (; at != std::string::npos; at = find(copied)) {
         scratch.append(text, copied, at - copied);
         scratch += rule.replacement;
         copied = at + lit.size();
     }
+    changeTo = copied;
     scratch.append(text, copied);
     text.swap(scratch);
     return true;
@@ -479,7 +476,9 @@ bool RuleMatcher::Impl::applyRegex(const CompiledRule &rule, std::string &text) 
         if (!changed) {
             scratch.clear();
             changed = true;
+            changeFrom = matchStart;
         }
+        changeTo = matchEnd;
         scratch.append(text, copied, matchStart - copied);
         scratch += rule.replacement;
         copied = matchEnd;
@@ -547,6 +546,9 @@ bool RuleMatcher::Impl::applyLetterMap(const LetterMap &map, std::string &text) 
         const std::size_t id = keyAt(bytes, i, n, length);
         if (const std::string *replacement = id != 0 ? map.replacement[id] : nullptr) {
             scratch += *replacement;
+            if (!changed)
+                changeFrom = i;
+            changeTo = i + length;
             changed = true;
         } else {
             scratch.append(text, i, length);
