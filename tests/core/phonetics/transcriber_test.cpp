@@ -140,6 +140,9 @@ TEST(UserRulesTest, FileFormatCases)
         {"А=Z", "а", "а"},                        // Cyrillic case-sensitive
         {"x*=-", "аб", "-а-б-"},                   // empty matches advance one character
         {"<w>.=S", "аб аб", "Sб аб"},             // anchors on the whole text
+        {"б=\nаа=Q", "аба", "Q"},                // letters brought together by a deletion
+        {"а=б\nбб=X", "аб", "X"},                // letters a replacement writes
+        {"аб=#\nаб=Z", "абаб", ""},              // letters a replacement took away
         {"б(?=а)=B", "ба бо", "Bа бо"},           // look-ahead cannot be written: "=" splits
     };
     for (const Row &row : rows) {
