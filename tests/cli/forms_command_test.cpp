@@ -39,6 +39,21 @@ TEST(FormsCommand, IpaAddsTheTranscriptionOfEachForm)
     EXPECT_EQ(hack.out.substr(0, hack.out.find("\nлайфхакам")), "лайфхак\tlɐjfxɐk\nлайфхака\tlɐjfxəkə");
 }
 
+// The same examples through the dictionary built into the program.
+TEST(FormsCommand, BuiltInDictionaryGivesTheReferenceParadigms)
+{
+    const CliRun ruka = runCliCaptured({"forms", "--ipa", "руки"});
+    EXPECT_EQ(ruka.code, Success) << ruka.err;
+    EXPECT_EQ(ruka.out, "рУк\trˈuk\nрукА\trʊkˈa\nрукАм\trʊkˈam\nрукАми\trʊkˈamʲɪ\nрукАх\trʊkˈax\n"
+                        "рукЕ\trʊkʲˈe\nрУки\trˈukʲɪ\nрукОй\trʊkˈoj\nрукОю\trʊkˈojʉ\nрУку\trˈukʊ\n");
+    const CliRun base = runCliCaptured({"forms", "--ipa", "авиабаза"});
+    EXPECT_NE(base.out.find("\nавиабАза\t`əvʲɪɐbˈazə\n"), std::string::npos) << base.out;
+    EXPECT_NE(runCliCaptured({"forms", "стола"}).out.find("\nстолОм\n"), std::string::npos);
+    EXPECT_NE(runCliCaptured({"forms", "замок"}).out.find("\nзАмок\n"), std::string::npos);
+    EXPECT_EQ(runCliCaptured({"forms", "шла"}).out, forms("шла").out); // not a form of «шлагбаум»
+    EXPECT_EQ(runCliCaptured({"forms", "лайфхак"}).out, forms("лайфхак").out);
+}
+
 TEST(FormsCommand, HomographUsesItsFirstLine)
 {
     EXPECT_EQ(forms("замок").out,
