@@ -17,6 +17,7 @@ from compounds import hyphenated_stress, mark, secondary_element  # noqa: E402
 from form_order import grammemes, ordered_slots  # noqa: E402
 from sources import Espeak, load_festvox, load_hunspell_words, load_lexemes  # noqa: E402
 from analogy import SuffixAnalogy  # noqa: E402
+from suffix_rules import apply_ending_stressed_adjective, apply_fixed_stress, apply_quality_noun_stress  # noqa: E402
 from stress import FESTVOX_POS, FUNCTION_WORD_POS, GroupModel, accepted_festvox_pos, assign_stress, collect_evidence, count_vowels, single_yo, vowel_number  # noqa: E402
 from word_lists import Homographs, Overrides  # noqa: E402
 
@@ -107,8 +108,15 @@ class Builder:
             else:
                 ev = collect_evidence(lx, self.festvox, self.guess, self.overrides)
                 self.model.observe(lx, ev)
+                apply_fixed_stress(lx, ev.strong)
+                apply_ending_stressed_adjective(lx, ev.strong)
                 plain.append((lx, ev))
-        entries = [self._entry(lx, ev) for lx, ev in plain]
+        entries = [self._entry(lx, ev) for lx, ev in plain if lx.pos != "NOUN"]
+        adjectives = {e.lexeme.lemma: e for e in entries if e.lexeme.pos == "ADJF"}
+        for lx, ev in plain:
+            if lx.pos == "NOUN":
+                apply_quality_noun_stress(lx, ev.strong, adjectives)
+                entries.append(self._entry(lx, ev))
         for key, found in groups.items():
             entries.extend(self._homograph_entries(found, self.homographs.entries[key]))
         for e in entries:

@@ -40,6 +40,8 @@ def hyphenated_stress(form, part_stress):
     for n, part in enumerate(parts):
         if n in stressable:
             v = part_stress(n, part)
+            if v is None and n == main_part:
+                v = 0  # nothing knows the part: its first vowel, so that the form has a main stress
             if v is not None:
                 if n == main_part:
                     main = offset + v

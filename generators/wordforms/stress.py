@@ -209,8 +209,10 @@ def _noun_label(pattern, g, accs_like_nomn):
     return "S" if pattern == "f1" and case in ("accs", "acc2") else "E"
 
 
-def _stem_stress(slots, ev):
+def _stem_stress(slots, ev, anchor):
     votes = Counter(lab[1] for i, v in ev.strong.items() if (lab := slots.label(i, v))[0] == "S")
+    if not votes:
+        votes = Counter(lab[1] for i, v in anchor.items() if (lab := slots.label(i, v))[0] == "S")
     if not votes:
         votes = Counter(lab[1] for i, v in enumerate(ev.espeak)
                         if v is not None and (lab := slots.label(i, v))[0] == "S")
@@ -229,7 +231,10 @@ def _noun_prediction(lexeme, slots, pattern, k, nom_pl_forms):
 
 
 def _noun_stress(lexeme, slots, ev, forced_pattern):
-    k = _stem_stress(slots, ev)
+    anchor = {}
+    if ev.espeak[0] is not None and not any(count_vowels(lexeme.forms[i]) > 1 for i in ev.strong):
+        anchor = {0: ev.espeak[0]}  # nothing known: lean on the guess for the lemma
+    k = _stem_stress(slots, ev, anchor)
     nom_pl = {f for f, t in zip(lexeme.forms, lexeme.tags) if "plur" in t and "nomn" in t}
     patterns = [forced_pattern] if forced_pattern else list(NOUN_PATTERNS)
     # a guess for руки or дома says nothing: the spelling stands for a singular and a plural slot
@@ -243,6 +248,8 @@ def _noun_stress(lexeme, slots, ev, forced_pattern):
         score = NOUN_PATTERNS.get(pattern, 0.0)
         for i, v in ev.strong.items():
             score += STRONG if pred[i] == v else -STRONG
+        for i, v in anchor.items():
+            score += AMBIGUOUS if pred[i] == v else -AMBIGUOUS
         for group, v in ev.ambiguous:
             score += AMBIGUOUS if any(pred[i] == v for i in group) else -AMBIGUOUS
         for i, v in enumerate(ev.espeak):
@@ -360,6 +367,10 @@ class GroupModel:
 def _group_stress(lexeme, slots, ev, model):
     groups = _groups(lexeme)
     known = _known_classes(lexeme, slots, ev, groups)
+    lemma_group = _group_key(0, lexeme.tags[0], lexeme.prefixes[0])
+    if not known and ev.espeak[0] is not None:
+        # nothing known: anchor on the guess for the lemma, the form guessed best
+        known[lemma_group] = _class(slots, 0, slots.label(0, ev.espeak[0]))
     result = [None] * len(lexeme.forms)
     for name, members in groups.items():
         cls = known.get(name)
