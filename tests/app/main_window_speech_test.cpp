@@ -37,6 +37,7 @@ private slots:
     void rateTrackBarSetsTheRateAndItsHint();
     void f3SpeaksTheTranscriptionUnlessItHasAForbiddenCharacter();
     void phonemeListPlaysFromTheCursorAndStops();
+    void closingWhilePlayingEndsThePlayback();
 
 private:
     std::unique_ptr<WindowFixture> f;
@@ -97,6 +98,22 @@ void MainWindowSpeechTest::phonemeListPlaysFromTheCursorAndStops()
     lastEngine()->onCall(nullptr);
     QCOMPARE(markups, 2);
     QVERIFY(spoken().at(0).find("jɪɕːˈɵ") != std::string::npos); // from the record under the cursor
+}
+
+void MainWindowSpeechTest::closingWhilePlayingEndsThePlayback()
+{
+    f->openFile(dataFile(QStringLiteral("lexicon/pls/ru_bom_crlf.pls")));
+    QList<QAction *> bar = f->window->findChild<QToolBar *>(QStringLiteral("ToolBar1"))->actions();
+    int words = 0;
+    lastEngine()->onCall([&](const std::string &call) {
+        if (call.starts_with("speak ") && call != "speak  " && ++words == 1) { // not the stop's blank
+            f->prompts.answerQuestion(true);
+            f->window->close();
+        }
+    });
+    bar.at(1)->trigger(); // "Список слов без словарей"
+    lastEngine()->onCall(nullptr);
+    QCOMPARE(words, 1);
 }
 
 QTEST_MAIN(MainWindowSpeechTest)
