@@ -154,10 +154,21 @@ def assign_stress(lexeme, ev, noun_pattern=None, model=None):
         result = [ev.strong.get(i, 0) for i in range(len(lexeme.forms))]
     else:
         result = _group_stress(lexeme, slots, ev, model)
+    _keep_superlative_prefix_unstressed(lexeme, result)
     for i, form in enumerate(lexeme.forms):
         if result[i] is None and count_vowels(form) > 0:
             result[i] = ev.espeak[i] if ev.espeak[i] is not None else _fallback(lexeme, slots, result, i)
     return result
+
+
+def _keep_superlative_prefix_unstressed(lexeme, result):
+    """наи- forms stress like the same form without it (наиху'дший like ху'дший)."""
+    by_form = {(f, t): result[i] for i, (f, t) in enumerate(zip(lexeme.forms, lexeme.tags))}
+    for i, (form, tag) in enumerate(zip(lexeme.forms, lexeme.tags)):
+        if form.startswith("наи") and "Supr" in tag:
+            v = by_form.get((form[3:], tag))
+            if v is not None:
+                result[i] = v + 2
 
 
 def _stressed_vy_prefix(lexeme, ev):
