@@ -1,6 +1,6 @@
 """Stress assignment for every form of a lexeme.
 
-Each form is split as prefix + stem + ending (the OpenCorpora paradigm gives the split).
+Each form is split as prefix + stem + ending (the stem is the beginning the forms share).
 A stressed vowel is then labelled ("S", k) when it is the k-th vowel of the stem or
 ("E", j) when it is the j-th vowel of the ending; labels carry over between forms of
 one lexeme.
@@ -9,10 +9,11 @@ Evidence, strongest first: the override list, a single ё, festvox-ru (same part
 speech, and for nouns only where the spelling does not stand for both a singular and
 a plural slot), one-vowel forms. Forms without such evidence get their stress
   * for nouns from the accent pattern (stem/ending stress per number and case) that
-    best fits the lexeme's evidence and espeak's predictions;
+    best fits the lexeme's evidence and the guesses (analogy or espeak);
   * for other words from the forms of the same group (one participle, the present
-    tense, the short feminine, ...) that have evidence, else from espeak's majority
-    over the group, else from espeak for the form alone.
+    tense, the short feminine, ...) that have evidence, else from the class that a table
+    counted over all lexemes finds likeliest given the lexeme's known groups and the
+    guesses for the group, else from the guess for the form alone.
 """
 import math
 import os
@@ -38,7 +39,7 @@ FESTVOX_POS = {
 FUNCTION_WORD_POS = {"cc", "in", "wp", "aux", "det", "prp", "adv", "pron"}
 
 NOUN_PATTERNS = {"a": 1.5, "b": 1.0, "c": 0.5, "d": 0.3, "d1": 0.1, "e": 0.3, "f": 0.1, "f1": 0.2}
-STRONG, AMBIGUOUS, ESPEAK = 10.0, 5.0, 1.0
+STRONG, AMBIGUOUS, GUESS = 10.0, 5.0, 1.0
 
 
 def count_vowels(text):
@@ -98,7 +99,7 @@ class Evidence:
     def __init__(self, size):
         self.strong = {}            # slot -> vowel index
         self.ambiguous = []         # (slots, vowel index): true for at least one slot
-        self.espeak = [None] * size
+        self.guess = [None] * size  # stress guessed by analogy or espeak
 
 
 def collect_evidence(lexeme, festvox, guesser, overrides, use_festvox=True):
@@ -107,7 +108,7 @@ def collect_evidence(lexeme, festvox, guesser, overrides, use_festvox=True):
     by_spelling = {}
     for i, form in enumerate(lexeme.forms):
         by_spelling.setdefault(form, []).append(i)
-        ev.espeak[i] = guesser(form, lexeme.tags[i]) if "-" not in form else None
+        ev.guess[i] = guesser(form, lexeme.tags[i]) if "-" not in form else None
     for form, slots in by_spelling.items():
         vowels = count_vowels(form)
         if vowels == 0:
@@ -157,7 +158,7 @@ def assign_stress(lexeme, ev, noun_pattern=None, model=None):
     _keep_superlative_prefix_unstressed(lexeme, result)
     for i, form in enumerate(lexeme.forms):
         if result[i] is None and count_vowels(form) > 0:
-            result[i] = ev.espeak[i] if ev.espeak[i] is not None else _fallback(lexeme, slots, result, i)
+            result[i] = ev.guess[i] if ev.guess[i] is not None else _fallback(lexeme, slots, result, i)
     return result
 
 
@@ -225,7 +226,7 @@ def _stem_stress(slots, ev, anchor):
     if not votes:
         votes = Counter(lab[1] for i, v in anchor.items() if (lab := slots.label(i, v))[0] == "S")
     if not votes:
-        votes = Counter(lab[1] for i, v in enumerate(ev.espeak)
+        votes = Counter(lab[1] for i, v in enumerate(ev.guess)
                         if v is not None and (lab := slots.label(i, v))[0] == "S")
     if votes:
         return votes.most_common(1)[0][0]
@@ -243,8 +244,8 @@ def _noun_prediction(lexeme, slots, pattern, k, nom_pl_forms):
 
 def _noun_stress(lexeme, slots, ev, forced_pattern):
     anchor = {}
-    if ev.espeak[0] is not None and not any(count_vowels(lexeme.forms[i]) > 1 for i in ev.strong):
-        anchor = {0: ev.espeak[0]}  # nothing known: lean on the guess for the lemma
+    if ev.guess[0] is not None and not any(count_vowels(lexeme.forms[i]) > 1 for i in ev.strong):
+        anchor = {0: ev.guess[0]}  # nothing known: lean on the guess for the lemma
     k = _stem_stress(slots, ev, anchor)
     nom_pl = {f for f, t in zip(lexeme.forms, lexeme.tags) if "plur" in t and "nomn" in t}
     patterns = [forced_pattern] if forced_pattern else list(NOUN_PATTERNS)
@@ -263,9 +264,9 @@ def _noun_stress(lexeme, slots, ev, forced_pattern):
             score += AMBIGUOUS if pred[i] == v else -AMBIGUOUS
         for group, v in ev.ambiguous:
             score += AMBIGUOUS if any(pred[i] == v for i in group) else -AMBIGUOUS
-        for i, v in enumerate(ev.espeak):
+        for i, v in enumerate(ev.guess):
             if v is not None and i not in ev.strong and i not in two_numbers and pred[i] == v:
-                score += ESPEAK
+                score += GUESS
         if best_score is None or score > best_score:
             best, best_score = pred, score
     return [ev.strong.get(i, best[i]) for i in range(len(best))]
@@ -331,7 +332,7 @@ class GroupModel:
     """How the stress of one group of forms goes with the stress of another group of the same
     lexeme (say the present tense with the infinitive), counted over the lexemes where both are known."""
 
-    ESPEAK_WEIGHT = 2.0
+    GUESS_WEIGHT = 2.0
 
     def __init__(self):
         self.pairs = Counter()
@@ -369,7 +370,7 @@ class GroupModel:
                 total = self.pair_totals[(pos, h, ch, group)]
                 if total:
                     score += math.log((self.pairs[(pos, h, ch, group, c)] + 0.5) / (total + 0.5 * n))
-            score += self.ESPEAK_WEIGHT * guessed.get(c, 0) / guess_total * len(known or [0])
+            score += self.GUESS_WEIGHT * guessed.get(c, 0) / guess_total * len(known or [0])
             if best_score is None or score > best_score:
                 best, best_score = c, score
         return best
@@ -379,15 +380,15 @@ def _group_stress(lexeme, slots, ev, model):
     groups = _groups(lexeme)
     known = _known_classes(lexeme, slots, ev, groups)
     lemma_group = _group_key(0, lexeme.tags[0], lexeme.prefixes[0])
-    if not known and ev.espeak[0] is not None:
+    if not known and ev.guess[0] is not None:
         # nothing known: anchor on the guess for the lemma, the form guessed best
-        known[lemma_group] = _class(slots, 0, slots.label(0, ev.espeak[0]))
+        known[lemma_group] = _class(slots, 0, slots.label(0, ev.guess[0]))
     result = [None] * len(lexeme.forms)
     for name, members in groups.items():
         cls = known.get(name)
         if cls is None:
-            guessed = Counter(_class(slots, i, slots.label(i, ev.espeak[i]))
-                              for i in members if ev.espeak[i] is not None)
+            guessed = Counter(_class(slots, i, slots.label(i, ev.guess[i]))
+                              for i in members if ev.guess[i] is not None)
             cls = model.predict(lexeme.pos, name, known, guessed) if model else None
             if cls is None and guessed:
                 cls = guessed.most_common(1)[0][0]
