@@ -66,6 +66,17 @@ QString fromStd(std::string_view s)
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// A band of the window with a fixed height and a row layout.
+QWidget *fixedBar(QWidget *parent, const char *name, int height)
+{
+    auto *bar = new QWidget(parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setFixedHeight(height);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    return bar;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Prompts &prompts, wordforms::WordFormsModule &wordForms,
@@ -161,11 +172,8 @@ void MainWindow::buildLayout()
 
 QWidget *MainWindow::buildSearchBar()
 {
-    auto *bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("Panel1"));
-    bar->setFixedHeight(50);
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto *bar = fixedBar(this, "Panel1", 50);
+    auto *row = static_cast<QHBoxLayout *>(bar->layout());
     auto *findLabel = new QLabel(QStringLiteral("Поиск "), bar);
     FindLabeledEdit = new QLineEdit(bar);
     FindLabeledEdit->setObjectName(QStringLiteral("FindLabeledEdit"));
@@ -265,11 +273,8 @@ QWidget *MainWindow::buildPages()
 
 QWidget *MainWindow::buildBottomBar()
 {
-    auto *bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("Panel5"));
-    bar->setFixedHeight(33);
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto *bar = fixedBar(this, "Panel5", 33);
+    auto *row = static_cast<QHBoxLayout *>(bar->layout());
 
     ToolBar1 = new QToolBar(bar);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
@@ -541,8 +546,6 @@ void MainWindow::openLexicon(const QString &path)
 {
     const QFileInfo file(path);
     IvonaDicOpenDialog = {file.absolutePath(), file.fileName()};
-    Table1.clearMarks();
-    DataSource1->marksChanged();
     SaveDialog1 = {file.absolutePath(), file.fileName()};
     PageControl1->setCurrentWidget(TabSheet1);
     PageControl1->setTabText(0, file.fileName());
@@ -639,16 +642,8 @@ bool MainWindow::FormCloseQuery()
     closing_ = false;
     if (!yes)
         return false;
-    closeTables();
+    emptyLexiconTables();
     return true;
-}
-
-void MainWindow::closeTables()
-{
-    DoubleTable.emptyTable();
-    Table1.emptyTable();
-    CurrentRecordTable.emptyTable();
-    TempTable.emptyTable();
 }
 
 void MainWindow::RestoreProperties()

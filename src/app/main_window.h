@@ -122,7 +122,6 @@ private:
     void Table1AfterScroll();
     void GraphemeEdit1EditingDone();
     bool FormCloseQuery();
-    void closeTables();
     void showFileCaption(const QString &path);
     void emptyLexiconTables();
     void showLexiconPage();

@@ -426,7 +426,7 @@ bool RuleMatcher::Impl::applyLetterMap(const LetterMap &map, std::string &text) 
 
 RuleMatcher::RuleMatcher() : RuleMatcher(RuleList{}) {}
 
-RuleMatcher::RuleMatcher(const RuleList &list) : impl_(std::make_unique<Impl>())
+RuleMatcher::RuleMatcher(const RuleList &list) : impl_(std::make_shared<Impl>())
 {
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (const auto entry = list.entry(i)) {
@@ -466,6 +466,8 @@ RuleMatcher::RuleMatcher(const RuleList &list) : impl_(std::make_unique<Impl>())
 }
 
 RuleMatcher::~RuleMatcher() = default;
+RuleMatcher::RuleMatcher(const RuleMatcher &) = default;
+RuleMatcher &RuleMatcher::operator=(const RuleMatcher &) = default;
 RuleMatcher::RuleMatcher(RuleMatcher &&) noexcept = default;
 RuleMatcher &RuleMatcher::operator=(RuleMatcher &&) noexcept = default;
 

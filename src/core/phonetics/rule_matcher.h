@@ -15,6 +15,7 @@ namespace lexorama::phonetics {
 /// of the whole text, replacements inserted literally, matches found left to right without
 /// overlapping (one character further after an empty match). A rule whose required literal
 /// text does not occur in the current text is skipped without running the matcher.
+/// Copies share the compiled rules (and their scratch space): use them on one thread.
 class RuleMatcher {
 public:
     /// Match limit per search; a pattern that needs more is reported as running away.
@@ -23,6 +24,8 @@ public:
     RuleMatcher();
     explicit RuleMatcher(const RuleList &rules);
     ~RuleMatcher();
+    RuleMatcher(const RuleMatcher &);
+    RuleMatcher &operator=(const RuleMatcher &);
     RuleMatcher(RuleMatcher &&) noexcept;
     RuleMatcher &operator=(RuleMatcher &&) noexcept;
 
@@ -34,7 +37,7 @@ public:
 
 private:
     struct Impl;
-    std::unique_ptr<Impl> impl_;
+    std::shared_ptr<Impl> impl_;
 };
 
 } // namespace lexorama::phonetics

@@ -110,8 +110,8 @@ void Transcriber::copyWorkToAlt()
 {
     altRules_ = workRules_;
     altFixes_ = workFixes_;
-    altRuleMatcher_ = RuleMatcher(altRules_);
-    altFixMatcher_ = RuleMatcher(altFixes_);
+    altRuleMatcher_ = workRuleMatcher_; // the same lists: share their compiled form
+    altFixMatcher_ = workFixMatcher_;
 }
 
 void Transcriber::applyUserRules(RuleList lines)
